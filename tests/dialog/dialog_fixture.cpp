@@ -1,0 +1,3 @@
+#include "dialog_fixture.h"
+
+std::vector<DialogTest::Seen> DialogTest::seen;

@@ -1,5 +1,6 @@
-// The converter dialog: its command handling, and the process-wide records
-// that the handling keeps between messages.
+// The converter dialog: the entry point, the dialog procedure, the swatch,
+// the command handling, and the process-wide records they keep between
+// messages.
 #ifndef RGBHSV_DIALOG_DIALOG_H
 #define RGBHSV_DIALOG_DIALOG_H
 
@@ -15,6 +16,18 @@ extern int32_t updating;
 // The chooser's custom colors, kept for the whole run, and its one record.
 extern COLORREF customColors[16];
 extern CHOOSECOLORA pickerRecord;
+
+// Runs the dialog until it is closed; its result is the process exit code:
+// 0 after a normal close, -1 if the dialog cannot be created.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,
+                   int showCommand);
+INT_PTR CALLBACK ConverterDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+void OnInitDialog(HWND dialog);
+
+// The swatch paints itself in the color of the RGB fields.
+extern WNDPROC previousSwatchProc;
+void SubclassSwatch(HWND dialog);
+LRESULT CALLBACK SwatchWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 void OnCommand(HWND dialog, int id, int code, HWND control);
 void InitColorPicker(HWND dialog);

@@ -2,6 +2,11 @@
 #ifndef RGBHSV_RESOURCES_RESOURCE_H
 #define RGBHSV_RESOURCES_RESOURCE_H
 
+// The dialog template and the application icon group.
+#define IDD_CONVERTER 101
+#define IDI_APP 102
+
+// The dialog's controls.
 #define IDC_SELECT 1001
 #define IDC_SWATCH 1002
 #define IDC_RED 1003

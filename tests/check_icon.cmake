@@ -1,0 +1,8 @@
+execute_process(COMMAND ${GENERATOR} ${ACTUAL} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "make_icon failed")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXPECTED} ${ACTUAL} RESULT_VARIABLE differ)
+if(differ)
+  message(FATAL_ERROR "resources/app.ico is not what make_icon writes: run make_icon resources/app.ico")
+endif()

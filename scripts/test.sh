@@ -3,16 +3,19 @@
 # passes on a fresh Debian or Ubuntu machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/wine-env.sh
 
-scripts/ensure-packages.sh cmake make g++ libgtest-dev libbenchmark-dev \
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+scripts/ensure-packages.sh g++ libgtest-dev libbenchmark-dev "${WINE_PACKAGES[@]}"
 
-# Native: the conversion, the dialog over the stand-in, and their tests.
+# Native: the conversion, the dialog and the whole program over the
+# in-memory stand-in of the Windows dialog services, and their tests.
 cmake --preset native
 cmake --build --preset native
 ctest --preset native
 
-# Windows: the same dialog and conversion sources against the real Win32
-# headers, warnings as errors.
+# Windows: rgbhsv.exe cross-built from the same sources against the real
+# Win32 headers, its image checked, and the end-to-end tests under Wine in a
+# virtual X display.
 cmake --preset windows
 cmake --build --preset windows
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows

@@ -422,13 +422,28 @@ void CloseBox(Program& p) {
   CHECK(false, "no close box found");
 }
 
+// Not a test: enters a color and holds still for a screenshot.
+void Pose(Program& p) {
+  const int ids[3] = {kRed, kGreen, kBlue};
+  const char* values[3] = {"40", "150", "220"};
+  for (int i = 0; i < 3; ++i) {
+    TabAndClear(Field(p, ids[i]));
+    TypeDigits(values[i]);
+  }
+  TabTo(Field(p, kSelect));
+  CHECK_SWATCH(p.dialog, RGB(40, 150, 220));
+  Sleep(4000);
+  Press(VK_ESCAPE);
+}
+
 struct Scenario {
   const char* name;
   void (*run)(Program&);
 };
 const Scenario kScenarios[] = {{"startup", StartUp},   {"enter-on-select", EnterOnSelect},
                                {"typing", Typing},     {"emptying", Emptying},
-                               {"chooser", Chooser},   {"closebox", CloseBox}};
+                               {"chooser", Chooser},   {"closebox", CloseBox},
+                               {"pose", Pose}};
 
 }  // namespace
 

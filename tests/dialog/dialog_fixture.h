@@ -1,4 +1,4 @@
-// A dialog with the converter's controls over the stand-in, its commands
+// The converter's dialog over the stand-in, its commands
 // handed to OnCommand, and every process-wide record back at its start.
 #ifndef RGBHSV_TESTS_DIALOG_FIXTURE_H
 #define RGBHSV_TESTS_DIALOG_FIXTURE_H
@@ -10,7 +10,10 @@
 
 #include "../../conversion/color.h"
 #include "../../dialog/dialog.h"
+#include "../../resources/program_resources.h"
+#include "../support/process_records.h"
 #include "standin/driver.h"
+#include "standin/resources.h"
 
 constexpr int kFieldIds[6] = {IDC_RED, IDC_GREEN, IDC_BLUE, IDC_HUE, IDC_SATURATION, IDC_VALUE};
 
@@ -19,7 +22,7 @@ using Fields = std::vector<std::string>;
 
 class DialogTest : public testing::Test {
  protected:
-  static constexpr int kTemplate = 101;
+  static constexpr int kTemplate = IDD_CONVERTER;
 
   // What the dialog procedure saw: each WM_COMMAND with `updating` as it
   // stood when the command arrived.
@@ -48,26 +51,11 @@ class DialogTest : public testing::Test {
   // Opens the dialog afresh over `proc`, every record back at its start.
   void Start(DLGPROC proc) {
     standin::Reset();
-    colorState = ColorState{255, 255, 255, 0, 0, 0, 0, 0, 0, 0.0, 0.0, 0.0};
-    updating = 0;
-    for (COLORREF& c : customColors) c = 0;
-    pickerRecord = CHOOSECOLORA{};
+    ResetProcessRecords();
     seen.clear();
-
-    const DWORD field = 0x50812080;
-    standin::DialogSpec spec;
-    spec.caption = "RGB <-> HSV";
-    spec.controls = {
-        {IDC_SELECT, "BUTTON", 0x50010000, 160, 14, 50, 14, "Select..."},
-        {IDC_SWATCH, "STATIC", 0x50800004, 3, 3, 45, 57, ""},
-        {IDC_RED, "EDIT", field, 55, 14, 31, 14, ""},
-        {IDC_GREEN, "EDIT", field, 87, 14, 31, 14, ""},
-        {IDC_BLUE, "EDIT", field, 119, 14, 31, 14, ""},
-        {IDC_HUE, "EDIT", field, 55, 47, 31, 14, ""},
-        {IDC_SATURATION, "EDIT", field, 87, 47, 31, 14, ""},
-        {IDC_VALUE, "EDIT", field, 119, 47, 31, 14, ""},
-    };
-    standin::RegisterTemplate(kTemplate, spec);
+    // The dialog built from the program's own compiled template, but over
+    // `proc` rather than the program's dialog procedure.
+    ASSERT_TRUE(standin::LoadResources(kProgramResources, kProgramResourcesSize));
     dialog = standin::OpenDialog(kTemplate, proc);
     ASSERT_NE(dialog, nullptr);
     // Start as the program does: limited fields, white written through the

@@ -5,6 +5,7 @@
 #include "../../conversion/color.h"
 #include "../../dialog/dialog.h"
 #include "../../resources/program_resources.h"
+#include "../support/process_records.h"
 #include "standin/driver.h"
 #include "standin/resources.h"
 
@@ -16,11 +17,7 @@ class Program : public testing::Test {
  protected:
   void SetUp() override {
     standin::Reset();
-    colorState = ColorState{255, 255, 255, 0, 0, 0, 0, 0, 0, 0.0, 0.0, 0.0};
-    updating = 0;
-    for (COLORREF& c : customColors) c = 0;
-    pickerRecord = CHOOSECOLORA{};
-    previousSwatchProc = nullptr;
+    ResetProcessRecords();
     ASSERT_TRUE(standin::LoadResources(kProgramResources, kProgramResourcesSize));
   }
 

@@ -31,7 +31,7 @@ const Expected kControls[11] = {
     {1007, 0x81, kField, 87, 47, 31, 14, ""},
     {1008, 0x81, kField, 119, 47, 31, 14, ""},
     {0xFFFFFFFF, 0x82, 0x50020000, 55, 3, 61, 8, "RGB color:"},
-    {0xFFFFFFFF, 0x82, 0x50020000, 55, 34, 34, 8, "HSV color:"},
+    {0xFFFFFFFF, 0x82, 0x50020000, 55, 34, 61, 8, "HSV color:"},
 };
 
 template <typename T>

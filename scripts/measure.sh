@@ -10,9 +10,7 @@ scripts/ensure-packages.sh "${WINE_PACKAGES[@]}"
 cmake --preset windows >/dev/null
 cmake --build --preset windows >/dev/null
 
-prefix="$PWD/build/wine-measure"
-tests/windows/wine_prefix.sh "$prefix" >/dev/null 2>&1
-export WINEPREFIX="$prefix" WINEDEBUG=-all
+wine_prefix "$PWD/build/wine-measure" --fresh --desktop 1024x768 >/dev/null
 program=build/windows/rgbhsv.exe
 baseline=build/windows/bench/baseline_dialog.exe
 latency=build/windows/bench/wine_latency.exe

@@ -5,17 +5,22 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 
-scripts/ensure-packages.sh g++ libgtest-dev libbenchmark-dev "${WINE_PACKAGES[@]}"
+scripts/ensure-packages.sh g++ clang llvm libgtest-dev libbenchmark-dev "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the
-# in-memory stand-in of the Windows dialog services, and their tests.
-cmake --preset native
-cmake --build --preset native
-ctest --preset native
+# in-memory stand-in of the Windows dialog services, and their tests; then
+# all of it again built with Clang.
+for preset in native native-clang; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
 
 # Windows: rgbhsv.exe cross-built from the same sources against the real
 # Win32 headers, its image checked, and the end-to-end tests under Wine in a
-# virtual X display.
+# virtual X display; then a second build from a clean copy elsewhere, which
+# must be the same file.
 cmake --preset windows
 cmake --build --preset windows
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
+scripts/check-reproducible.sh

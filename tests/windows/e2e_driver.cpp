@@ -422,7 +422,45 @@ void CloseBox(Program& p) {
   CHECK(false, "no close box found");
 }
 
-// Not a test: enters a color and holds still for a screenshot.
+// The screen color just inside a control's right edge, where neither its
+// border nor its left-aligned text reaches: a field's background.
+COLORREF InsideRightEdge(HWND control) {
+  const RECT r = ScreenRect(control);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, r.right - 4, (r.top + r.bottom) / 2);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+// Set by main for the posing scenarios: a file whose appearance says that the
+// screenshot has been taken.
+std::string releaseFile;
+
+// Not a test: waits until the dialog is drawn whole (every field white on
+// the screen, the swatch in its color), says "posed", and holds still until
+// the release file appears, at most a minute, then closes the dialog.
+void HoldForScreenshot(Program& p, COLORREF swatch) {
+  const bool drawn = WaitFor([&] {
+    for (int id : kFields) {
+      if (InsideRightEdge(Field(p, id)) != RGB(255, 255, 255)) return false;
+    }
+    return ScreenColor(Field(p, kSwatch)) == swatch;
+  });
+  CHECK(drawn, "the dialog was not drawn whole");
+  if (drawn) {
+    std::printf("posed\n");
+    std::fflush(stdout);
+    const bool released = WaitFor(
+        [] { return GetFileAttributesA(releaseFile.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000);
+    CHECK(released, "no screenshot was taken");
+  }
+  Press(VK_ESCAPE);
+}
+
+// The dialog as it opens.
+void Show(Program& p) { HoldForScreenshot(p, RGB(255, 255, 255)); }
+
+// A color entered from the keyboard, the focus back on "Select...".
 void Pose(Program& p) {
   const int ids[3] = {kRed, kGreen, kBlue};
   const char* values[3] = {"40", "150", "220"};
@@ -431,9 +469,8 @@ void Pose(Program& p) {
     TypeDigits(values[i]);
   }
   TabTo(Field(p, kSelect));
-  CHECK_SWATCH(p.dialog, RGB(40, 150, 220));
-  Sleep(4000);
-  Press(VK_ESCAPE);
+  CHECK_FIELDS(p.dialog, "40,150,220,144,209,220");
+  HoldForScreenshot(p, RGB(40, 150, 220));
 }
 
 struct Scenario {
@@ -443,23 +480,28 @@ struct Scenario {
 const Scenario kScenarios[] = {{"startup", StartUp},   {"enter-on-select", EnterOnSelect},
                                {"typing", Typing},     {"emptying", Emptying},
                                {"chooser", Chooser},   {"closebox", CloseBox},
-                               {"pose", Pose}};
+                               {"show", Show},         {"pose", Pose}};
 
 }  // namespace
 
+// A Unix path names a file on Wine's drive Z:.
+static std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') {
+    path = "Z:" + path;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+  }
+  return path;
+}
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::printf("usage: e2e_driver PROGRAM.exe SCENARIO\n");
+  if (argc != 3 && argc != 4) {
+    std::printf("usage: e2e_driver PROGRAM.exe SCENARIO [RELEASE-FILE]\n");
     return 2;
   }
+  if (argc == 4) releaseFile = WindowsPath(argv[3]);
   for (const Scenario& s : kScenarios) {
     if (std::strcmp(s.name, argv[2]) != 0) continue;
-    // A Unix path names the file on Wine's drive Z:.
-    std::string exe = argv[1];
-    if (!exe.empty() && exe[0] == '/') {
-      exe = "Z:" + exe;
-      for (char& c : exe) c = c == '/' ? '\\' : c;
-    }
+    const std::string exe = WindowsPath(argv[1]);
     Program p;
     if (!Start(exe.c_str(), &p)) return 1;
     s.run(p);

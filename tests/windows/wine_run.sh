@@ -2,9 +2,9 @@
 # Runs a Windows program under Wine in the given prefix; its exit code is
 # the program's.
 set -euo pipefail
-prefix="$1"
+source "$(dirname "$0")/../../scripts/wine-env.sh"
+wine_use "$1"
 shift
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 status=0
 timeout 120 wine "$@" || status=$?
 exit "$status"

@@ -3,27 +3,34 @@
 // field write re-enters this handler before it returns.
 #include "../conversion/color.h"
 #include "dialog.h"
+#include "fields.h"
 #include "publish.h"
 
 int32_t updating = 0;
 
-// Reads a field as an unsigned number. A number above 255 is answered with a
-// beep and replaced by 255; that write re-enters the handler and converts
-// 255 before we go on, and our caller then converts the same 255 once more.
-static void CheckRange(HWND dialog, int id, HWND control) {
-  BOOL translated = FALSE;
-  const UINT number = GetDlgItemInt(dialog, id, &translated, FALSE);
-  if (translated && number > 255) {
+// The first step of every edit. The field that notified is read; if it
+// reads as it did when last read or written, nothing was entered (Wine's
+// edit control notifies a change for an Undo with nothing to undo, and for a
+// keystroke refused at the limit), and converting the other group back would
+// only move the color, the conversion not being invertible: so nothing is
+// done. A number above 255 is answered with a beep and replaced by 255; that
+// write re-enters the handler and converts 255 before we go on, and our
+// caller then converts the same 255 once more.
+static bool EnteredAndInRange(HWND dialog, int id, HWND control) {
+  if (ReadsAsBefore(dialog, id)) return false;
+  const FieldReading& entered = fieldReadings[id - IDC_RED];
+  if (entered.isNumber && entered.number > 255) {
     MessageBeep(MB_ICONEXCLAMATION);
     SetDlgItemInt(dialog, GetDlgCtrlID(control), 255, FALSE);
   }
+  return true;
 }
 
 static void OnRgbEdit(HWND dialog, int id, HWND control) {
-  CheckRange(dialog, id, control);
-  colorState.fieldRed = GetDlgItemInt(dialog, IDC_RED, nullptr, FALSE);
-  colorState.fieldGreen = GetDlgItemInt(dialog, IDC_GREEN, nullptr, FALSE);
-  colorState.fieldBlue = GetDlgItemInt(dialog, IDC_BLUE, nullptr, FALSE);
+  if (!EnteredAndInRange(dialog, id, control)) return;
+  colorState.fieldRed = ReadField(dialog, IDC_RED);
+  colorState.fieldGreen = ReadField(dialog, IDC_GREEN);
+  colorState.fieldBlue = ReadField(dialog, IDC_BLUE);
   colorState.red = static_cast<uint8_t>(colorState.fieldRed & 0xFF);
   colorState.green = static_cast<uint8_t>(colorState.fieldGreen & 0xFF);
   colorState.blue = static_cast<uint8_t>(colorState.fieldBlue & 0xFF);
@@ -36,10 +43,10 @@ static void OnRgbEdit(HWND dialog, int id, HWND control) {
 }
 
 static void OnHsvEdit(HWND dialog, int id, HWND control) {
-  CheckRange(dialog, id, control);
-  const UINT hue = GetDlgItemInt(dialog, IDC_HUE, nullptr, FALSE);
-  const UINT saturation = GetDlgItemInt(dialog, IDC_SATURATION, nullptr, FALSE);
-  const UINT value = GetDlgItemInt(dialog, IDC_VALUE, nullptr, FALSE);
+  if (!EnteredAndInRange(dialog, id, control)) return;
+  const UINT hue = ReadField(dialog, IDC_HUE);
+  const UINT saturation = ReadField(dialog, IDC_SATURATION);
+  const UINT value = ReadField(dialog, IDC_VALUE);
   HsvToRgb(static_cast<int32_t>(hue), static_cast<int32_t>(saturation), static_cast<int32_t>(value),
            &colorState.fieldRed, &colorState.fieldGreen, &colorState.fieldBlue);
 

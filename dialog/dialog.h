@@ -13,6 +13,15 @@
 // fields: those writes notify synchronously, and must not convert again.
 extern int32_t updating;
 
+// What the handler last read from or wrote into each of the six fields,
+// IDC_RED to IDC_VALUE in order; all empty (0, no number) at the start, as
+// the template leaves the fields.
+struct FieldReading {
+  UINT number;
+  BOOL isNumber;
+};
+extern FieldReading fieldReadings[6];
+
 // The chooser's custom colors, kept for the whole run, and its one record.
 extern COLORREF customColors[16];
 extern CHOOSECOLORA pickerRecord;

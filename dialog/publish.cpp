@@ -2,17 +2,18 @@
 
 #include "../conversion/color.h"
 #include "dialog.h"
+#include "fields.h"
 
 void PublishRgb(HWND dialog) {
-  SetDlgItemInt(dialog, IDC_RED, colorState.fieldRed, FALSE);
-  SetDlgItemInt(dialog, IDC_GREEN, colorState.fieldGreen, FALSE);
-  SetDlgItemInt(dialog, IDC_BLUE, colorState.fieldBlue, FALSE);
+  WriteField(dialog, IDC_RED, colorState.fieldRed);
+  WriteField(dialog, IDC_GREEN, colorState.fieldGreen);
+  WriteField(dialog, IDC_BLUE, colorState.fieldBlue);
 }
 
 void PublishHsv(HWND dialog) {
-  SetDlgItemInt(dialog, IDC_HUE, colorState.hue, FALSE);
-  SetDlgItemInt(dialog, IDC_SATURATION, colorState.saturation, FALSE);
-  SetDlgItemInt(dialog, IDC_VALUE, colorState.value, FALSE);
+  WriteField(dialog, IDC_HUE, colorState.hue);
+  WriteField(dialog, IDC_SATURATION, colorState.saturation);
+  WriteField(dialog, IDC_VALUE, colorState.value);
 }
 
 void InvalidateSwatch(HWND dialog) {

@@ -1,6 +1,6 @@
 // The executable's resources, for the stand-in: its dialogs are built from
 // the compiled template and its icons are known by group.
-#include "driver.h"
+#include "state.h"
 #include "resources.h"
 
 namespace standin {
@@ -28,8 +28,6 @@ bool LoadResources(const uint8_t* bytes, size_t size) {
     spec.style = t.style;
     spec.x = t.x, spec.y = t.y, spec.cx = t.cx, spec.cy = t.cy;
     spec.caption = t.title;
-    spec.font = t.typeface;
-    spec.pointSize = t.pointSize;
     for (const TemplateControl& c : t.controls) {
       spec.controls.push_back({static_cast<int>(static_cast<int32_t>(c.id)), ClassName(c.windowClass),
                                c.style, c.x, c.y, c.cx, c.cy, c.title.name});

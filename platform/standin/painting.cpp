@@ -1,6 +1,6 @@
-// Repaint requests, painting and brushes. Paints are delivered when the
-// driver's action is done, as a message loop delivers WM_PAINT once idle;
-// what a window paints is kept as the color that filled its client area.
+// Repaint requests, painting and brushes. What a window paints is kept as
+// the color that last filled its whole client area; that is what GetPixel
+// reads back.
 #include "state.h"
 
 namespace standin {
@@ -30,17 +30,14 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
-void DeliverPaints() {
-  for (size_t i = 0; i < state().windows.size(); ++i) {
-    HWND window = state().windows[i].get();
-    if (window->destroyed || !window->invalid) continue;
-    if (window->erase) {
-      window->erase = false;
-      SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&window->dc), 0);
-    }
+void PaintInvalid(HWND window, bool children) {
+  if (!IsWindowVisible(window)) return;
+  if (window->invalid) {
     SendMessageA(window, WM_PAINT, 0, 0);
     window->invalid = false;  // a procedure that skipped BeginPaint is not asked again
   }
+  if (!children) return;
+  for (HWND child : window->children) PaintInvalid(child, false);
 }
 
 static HBRUSH__* FindBrush(const void* handle) {
@@ -48,6 +45,10 @@ static HBRUSH__* FindBrush(const void* handle) {
     if (b.get() == handle) return b.get();
   }
   return nullptr;
+}
+
+BrushCounts Brushes() {
+  return {static_cast<int>(state().brushes.size()), state().brushesDeleted, state().brushErrors};
 }
 
 }  // namespace standin
@@ -58,7 +59,12 @@ BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL erase) {
   if (!Live(window)) return FALSE;
   window->invalid = true;
   window->erase = window->erase || erase;
-  ++window->invalidations;
+  return TRUE;
+}
+
+BOOL WINAPI UpdateWindow(HWND window) {
+  if (!Live(window)) return FALSE;
+  standin::PaintInvalid(window, true);
   return TRUE;
 }
 
@@ -71,19 +77,31 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
   return TRUE;
 }
 
+// Erases first, where the invalidation asked for it, as Windows does.
 HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint) {
   if (!Live(window) || paint == nullptr) return nullptr;
   window->invalid = false;
   paint->hdc = &window->dc;
-  paint->fErase = FALSE;  // erasing was done before WM_PAINT
+  paint->fErase = FALSE;
+  if (window->erase) {
+    window->erase = false;
+    paint->fErase = SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) == 0;
+  }
   GetClientRect(window, &paint->rcPaint);
   return paint->hdc;
 }
 
-BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT*) {
-  if (!Live(window)) return FALSE;
-  ++window->paints;
-  return TRUE;
+BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT*) { return Live(window) ? TRUE : FALSE; }
+
+HDC WINAPI GetDC(HWND window) { return Live(window) ? &window->dc : nullptr; }
+
+int WINAPI ReleaseDC(HWND window, HDC) { return Live(window) ? 1 : 0; }
+
+COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
+  RECT client = {0, 0, 0, 0};
+  if (dc == nullptr || !GetClientRect(dc->window, &client) || !dc->window->painted) return 0xFFFFFFFF;
+  if (x < 0 || y < 0 || x >= client.right || y >= client.bottom) return 0xFFFFFFFF;
+  return dc->window->paintedColor;
 }
 
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {

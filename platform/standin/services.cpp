@@ -1,4 +1,4 @@
-// The sound, the icons, the module and the color chooser.
+// The sound, the icons, the module, the clipboard and the color chooser.
 #include <cstring>
 
 #include "state.h"
@@ -29,11 +29,48 @@ BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record) {
       record->lpCustColors == nullptr) {
     return FALSE;  // the real chooser fails on these too
   }
-  standin::ChooserOpening opening;
-  opening.record = *record;
-  std::memcpy(opening.customColors, record->lpCustColors, sizeof opening.customColors);
-  s.chooserOpenings.push_back(opening);
   return s.chooser ? s.chooser(*record) : FALSE;
+}
+
+// Global memory, for the clipboard: a movable block is its own handle.
+HGLOBAL WINAPI GlobalAlloc(UINT, size_t bytes) {
+  standin::state().globalMemory.push_back(std::make_unique<std::string>(bytes, '\0'));
+  return standin::state().globalMemory.back().get();
+}
+
+LPVOID WINAPI GlobalLock(HGLOBAL memory) {
+  for (const auto& block : standin::state().globalMemory) {
+    if (block.get() == memory) return &(*block)[0];
+  }
+  return nullptr;
+}
+
+BOOL WINAPI GlobalUnlock(HGLOBAL) { return FALSE; }  // no lock count is kept
+
+BOOL WINAPI OpenClipboard(HWND) {
+  if (standin::state().clipboardOpen) return FALSE;
+  standin::state().clipboardOpen = true;
+  return TRUE;
+}
+
+BOOL WINAPI EmptyClipboard() {
+  if (!standin::state().clipboardOpen) return FALSE;
+  standin::state().clipboard.clear();
+  return TRUE;
+}
+
+// Text only, which is all a field can take.
+HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
+  const char* text = static_cast<const char*>(GlobalLock(data));
+  if (!standin::state().clipboardOpen || format != CF_TEXT || text == nullptr) return nullptr;
+  standin::state().clipboard = text;
+  return data;
+}
+
+BOOL WINAPI CloseClipboard() {
+  const bool wasOpen = standin::state().clipboardOpen;
+  standin::state().clipboardOpen = false;
+  return wasOpen;
 }
 
 namespace standin {
@@ -44,15 +81,8 @@ void RegisterIcon(int resourceId) {
   }
 }
 
-int IconResource(HICON icon) {
-  for (const auto& i : state().icons) {
-    if (i.get() == icon) return i->resource;
-  }
-  return 0;
-}
-
 void SetChooser(std::function<BOOL(CHOOSECOLORA&)> chooser) { state().chooser = std::move(chooser); }
 
-const std::vector<ChooserOpening>& ChooserOpenings() { return state().chooserOpenings; }
+const std::vector<UINT>& Beeps() { return state().beeps; }
 
 }  // namespace standin

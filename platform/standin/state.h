@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "hooks.h"
 
 enum class WindowKind { Dialog, Button, Edit, Static };
 
@@ -26,7 +26,8 @@ struct HWND__ {
   DLGPROC dialogProc = nullptr;      // dialogs only
   HWND parent = nullptr;
   std::vector<HWND> children;        // template order, which is the tab order
-  HWND focus = nullptr;              // dialogs only
+  bool visible = false;              // dialogs only; controls show with them
+  bool modal = false;                // dialogs only: made by DialogBoxParamA
   bool ended = false;                // dialogs only: EndDialog was called
   bool destroyed = false;
   INT_PTR result = 0;
@@ -35,12 +36,15 @@ struct HWND__ {
   // Edit controls.
   size_t selStart = 0, selEnd = 0;
   size_t limit = 30000;
+  std::string undoText;  // the text before the last user edit
+  bool canUndo = false;
+
+  // Buttons: Space pressed on it and not yet released.
+  bool pushed = false;
 
   // Painting.
   bool invalid = false;
   bool erase = false;
-  int invalidations = 0;
-  int paints = 0;
   bool painted = false;
   COLORREF paintedColor = 0;
   HDC__ dc{nullptr};
@@ -57,17 +61,35 @@ struct HICON__ {
 
 namespace standin {
 
+// One control of a dialog, as a template gives it (geometry in dialog units).
+struct ControlSpec {
+  int id;
+  std::string className;  // "BUTTON", "EDIT" or "STATIC"
+  DWORD style;
+  int x, y, cx, cy;
+  std::string text;
+};
+
+struct DialogSpec {
+  DWORD style = 0;
+  int x = 0, y = 0, cx = 0, cy = 0;
+  std::string caption;
+  std::vector<ControlSpec> controls;
+};
+
 struct State {
   std::vector<std::unique_ptr<HWND__>> windows;
   std::vector<std::unique_ptr<HBRUSH__>> brushes;
   std::vector<std::unique_ptr<HICON__>> icons;
+  std::vector<std::unique_ptr<std::string>> globalMemory;
   std::map<int, DialogSpec> templates;
+  HWND focus = nullptr;
   std::function<void(HWND)> user;
   std::function<BOOL(CHOOSECOLORA&)> chooser;
-  std::vector<ChooserOpening> chooserOpenings;
+  std::function<void(HWND, UINT, WPARAM, LPARAM)> spy;
   std::vector<UINT> beeps;
-  std::vector<Write> writes;
   std::string clipboard;
+  bool clipboardOpen = false;
   int brushesDeleted = 0;
   int brushErrors = 0;
 };
@@ -76,14 +98,14 @@ State& state();
 
 // A window that the stand-in made and has not destroyed, or null.
 HWND Live(HWND window);
-HWND CreateDialogFromTemplate(int resourceId, DLGPROC proc, LPARAM param);
-void DestroyDialog(HWND dialog);
-// Moves the focus; an edit then has its caret at the end, or all selected.
-void FocusControl(HWND dialog, HWND control, bool selectAll);
+// Dialog templates and icon groups, by resource ID.
+void RegisterTemplate(int resourceId, const DialogSpec& spec);
+void RegisterIcon(int resourceId);
 // Tells the dialog what a control did: WM_COMMAND with its ID and the code.
 void Notify(HWND control, WORD code);
-// Sends WM_PAINT (after WM_ERASEBKGND where asked) to every invalid window.
-void DeliverPaints();
+// Sends WM_PAINT to `window` and, with children, to each of its children
+// that is invalid.
+void PaintInvalid(HWND window, bool children);
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

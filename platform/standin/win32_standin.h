@@ -1,7 +1,37 @@
-// The Win32 names the dialog uses, declared for a platform without Windows,
-// with the types, sizes and values of 64-bit Windows. Implemented in memory
-// by the stand-in dialog manager (standin_*.cpp); tests drive it through
-// standin/driver.h.
+// An in-memory stand-in for the Win32 dialog services, for platforms
+// without Windows: the Win32 names, declared with the types, sizes and
+// values of 64-bit Windows, implemented in memory (standin/*.cpp), so that
+// the dialog sources compile and run unchanged in fast native tests.
+// What it does is pinned by the dialog services' contract suite
+// (tests/contract), which runs on the real dialog manager under Wine too;
+// where the two disagree, the stand-in follows Wine, except where Wine is
+// known to differ from Windows.
+//
+// Implemented:
+//  - dialogs from compiled templates (standin::LoadResources): modal
+//    (DialogBoxParamA, whose "modal loop" is a script standing for the user,
+//    standin::SetUser) and modeless (CreateDialogParamA), EndDialog,
+//    DestroyWindow, ShowWindow, IsWindowVisible; WM_SETICON/WM_GETICON;
+//  - controls by ID, texts, SendMessageA, subclassing (Get/SetWindowLongPtrA
+//    with GWLP_WNDPROC, CallWindowProcA);
+//  - the focus (SetFocus, GetFocus) and the dialog manager's keys
+//    (IsDialogMessageA: Tab forward, Escape, Enter, Space on a button);
+//  - edit controls: text, selection (EM_SETSEL, EM_GETSEL), EM_LIMITTEXT,
+//    ES_NUMBER for typed characters, WM_CHAR (digits, Backspace, Ctrl+Z),
+//    WM_PASTE from a CF_TEXT clipboard, WM_CLEAR, one-step WM_UNDO, and the
+//    notifications EN_MAXTEXT, EN_UPDATE, EN_CHANGE as Wine sends them;
+//  - GetDlgItemInt, SetDlgItemInt, GetDlgItemTextA, as Wine reads and
+//    writes them;
+//  - painting: InvalidateRect, UpdateWindow, BeginPaint (erasing first),
+//    EndPaint, GetClientRect (at MS Sans Serif 8 and 96 dpi), solid brushes,
+//    FillRect, DeleteObject, GetDC/GetPixel of what was filled, with a
+//    record of misused brushes (standin/hooks.h);
+//  - LoadIconA of the template's icon groups, GetModuleHandleA(NULL),
+//    MessageBeep (recorded), ChooseColorA (a script: standin::SetChooser).
+// Not implemented: real drawing and text metrics, other window classes,
+// Shift+Tab, arrow keys and mnemonics, multi-step undo, timers, a message
+// queue (what Windows posts, the stand-in delivers at once or drops), and
+// every Win32 name not declared here.
 #ifndef RGBHSV_PLATFORM_STANDIN_WIN32_STANDIN_H
 #define RGBHSV_PLATFORM_STANDIN_WIN32_STANDIN_H
 
@@ -16,6 +46,7 @@ typedef int BOOL;
 typedef unsigned int UINT;
 typedef uint32_t DWORD;  // 32 bits, as on Windows (long is 64 bits here)
 typedef uint16_t WORD;
+typedef uint8_t BYTE;
 typedef int32_t LONG;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
@@ -41,6 +72,9 @@ typedef HICON__* HICON;
 typedef HBRUSH__* HBRUSH;
 typedef HDC__* HDC;
 typedef void* HGDIOBJ;
+typedef void* HANDLE;
+typedef HANDLE HGLOBAL;
+typedef void* LPVOID;
 
 #define TRUE 1
 #define FALSE 0
@@ -53,6 +87,19 @@ struct RECT {
   LONG left, top, right, bottom;
 };
 typedef RECT* LPRECT;
+
+struct POINT {
+  LONG x, y;
+};
+
+struct MSG {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  DWORD time;
+  POINT pt;
+};
 
 struct PAINTSTRUCT {
   HDC hdc;
@@ -79,30 +126,74 @@ typedef CHOOSECOLORA* LPCHOOSECOLORA;
 
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
+#define MAKELONG(l, h) ((LONG)(((WORD)(l)) | ((DWORD)((WORD)(h))) << 16))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)(((WORD)(l)) | ((DWORD)((WORD)(h))) << 16))
+#define RGB(r, g, b) ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
 
 
 // Messages.
 #define WM_DESTROY 0x0002
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
+#define WM_ERASEBKGND 0x0014
+#define WM_SETFONT 0x0030
+#define WM_GETICON 0x007F
 #define WM_SETICON 0x0080
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
+#define WM_CLEAR 0x0303
+#define WM_PASTE 0x0302
+#define WM_UNDO 0x0304
+
+// Keys.
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+
+// Window styles.
+#define WS_TABSTOP 0x00010000L
+#define WS_GROUP 0x00020000L
+#define WS_BORDER 0x00800000L
+#define WS_DISABLED 0x08000000L
+#define SW_HIDE 0
+#define SW_SHOW 5
 
 // Edit controls.
+#define ES_NUMBER 0x2000L
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
 #define EM_LIMITTEXT 0x00C5
+#define EM_UNDO 0x00C7
 #define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
+
+// Static controls and buttons.
+#define SS_BLACKRECT 0x00000004L
+#define BN_CLICKED 0
 
 // Dialog commands.
+#define IDOK 1
 #define IDCANCEL 2
 
+#define MB_OK 0x00000000L
 #define MB_ICONEXCLAMATION 0x00000030L
 #define GWLP_WNDPROC (-4)
 #define ICON_SMALL 0
 #define ICON_BIG 1
+
+// The clipboard.
+#define CF_TEXT 1
+#define GMEM_MOVEABLE 0x0002
 
 // Color chooser.
 #define CC_RGBINIT 0x00000001
@@ -112,33 +203,54 @@ typedef CHOOSECOLORA* LPCHOOSECOLORA;
 // USER32
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
                                DLGPROC proc, LPARAM initParam);
+HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
+                               DLGPROC proc, LPARAM initParam);
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
+BOOL WINAPI DestroyWindow(HWND window);
+BOOL WINAPI ShowWindow(HWND window, int command);
+BOOL WINAPI IsWindowVisible(HWND window);
+BOOL WINAPI IsDialogMessageA(HWND dialog, MSG* message);
+HWND WINAPI SetFocus(HWND window);
+HWND WINAPI GetFocus();
 HWND WINAPI GetDlgItem(HWND dialog, int id);
 int WINAPI GetDlgCtrlID(HWND control);
 UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
 BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
+UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR text, int size);
 LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam,
                                    LPARAM lParam);
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
 LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR newLong);
 LRESULT WINAPI CallWindowProcA(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                                LPARAM lParam);
 BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+BOOL WINAPI UpdateWindow(HWND window);
 HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint);
 BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
+HDC WINAPI GetDC(HWND window);
+int WINAPI ReleaseDC(HWND window, HDC dc);
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
 BOOL WINAPI MessageBeep(UINT type);
+BOOL WINAPI OpenClipboard(HWND owner);
+BOOL WINAPI EmptyClipboard();
+HANDLE WINAPI SetClipboardData(UINT format, HANDLE data);
+BOOL WINAPI CloseClipboard();
 
 // GDI32
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 BOOL WINAPI DeleteObject(HGDIOBJ object);
+COLORREF WINAPI GetPixel(HDC dc, int x, int y);
 
 // COMDLG32
 BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record);
 
 // KERNEL32
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+HGLOBAL WINAPI GlobalAlloc(UINT flags, size_t bytes);
+LPVOID WINAPI GlobalLock(HGLOBAL memory);
+BOOL WINAPI GlobalUnlock(HGLOBAL memory);
 
 #endif

@@ -10,6 +10,12 @@ State& state() {
   return s;
 }
 
+void Reset() { state() = State(); }
+
+void SetMessageSpy(std::function<void(HWND, UINT, WPARAM, LPARAM)> spy) {
+  state().spy = std::move(spy);
+}
+
 HWND Live(HWND window) {
   for (const auto& w : state().windows) {
     if (w.get() == window) return w->destroyed ? nullptr : window;
@@ -41,7 +47,19 @@ LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+// A push button: Space pressed and released on it clicks it.
 LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && wParam == VK_SPACE) {
+    window->pushed = true;
+    return 0;
+  }
+  if (message == WM_KEYUP && wParam == VK_SPACE) {
+    if (window->pushed) {
+      window->pushed = false;
+      Notify(window, BN_CLICKED);
+    }
+    return 0;
+  }
   return DefaultProc(window, message, wParam, lParam);
 }
 
@@ -51,6 +69,7 @@ using standin::Live;
 
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!Live(window)) return 0;
+  if (standin::state().spy) standin::state().spy(window, message, wParam, lParam);
   return window->proc(window, message, wParam, lParam);
 }
 
@@ -67,6 +86,11 @@ int WINAPI GetDlgCtrlID(HWND control) { return Live(control) ? control->id : 0; 
 LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam,
                                    LPARAM lParam) {
   return SendMessageA(GetDlgItem(dialog, id), message, wParam, lParam);
+}
+
+LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
+  if (!Live(window) || index != GWLP_WNDPROC) return 0;
+  return reinterpret_cast<LONG_PTR>(window->proc);
 }
 
 LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR newLong) {

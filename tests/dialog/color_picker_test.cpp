@@ -18,75 +18,75 @@ TEST_F(ColorPicker, RecordIsPreparedOnce) {
 }
 
 TEST_F(ColorPicker, PickingFillsBothGroupsWithoutConverting) {
-  standin::SetChooser([](CHOOSECOLORA& r) {
+  user::SetChooser([](CHOOSECOLORA& r) {
     r.rgbResult = 0x000000FF;  // pure red
     return TRUE;
   });
-  standin::Click(dialog, IDC_SELECT);
+  user::Click(dialog, IDC_SELECT);
   EXPECT_EQ(Shown(), (Fields{"255", "0", "0", "0", "255", "255"}));
   EXPECT_EQ(Conversions(), 0);
   EXPECT_EQ(updating, 0);
   EXPECT_EQ(colorState.hue, 0);
   EXPECT_EQ(colorState.saturation, 255);
   // All six written, RGB first, and the swatch asked to repaint.
-  const auto& w = standin::Writes();
+  const auto& w = user::Writes();
   ASSERT_GE(w.size(), 6u);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(w[w.size() - 6 + i].id, kFieldIds[i]);
-  EXPECT_GE(standin::InvalidationCount(dialog, IDC_SWATCH), 1);
+  EXPECT_GE(user::PaintCount(dialog, IDC_SWATCH), 1);
 
-  standin::SetChooser([](CHOOSECOLORA& r) {
+  user::SetChooser([](CHOOSECOLORA& r) {
     r.rgbResult = 0x003264C8;  // 200, 100, 50
     return TRUE;
   });
-  standin::Click(dialog, IDC_SELECT);
+  user::Click(dialog, IDC_SELECT);
   EXPECT_EQ(Shown(), (Fields{"200", "100", "50", "15", "192", "200"}));
 }
 
 TEST_F(ColorPicker, CancellingChangesNothing) {
-  standin::SelectAll(dialog, IDC_HUE);
-  standin::Type(dialog, "100");
+  user::SelectAll(dialog, IDC_HUE);
+  user::Type(dialog, "100");
   const Fields before = Shown();
   ColorState state = colorState;
-  const int invalidations = standin::InvalidationCount(dialog, IDC_SWATCH);
-  standin::SetChooser([](CHOOSECOLORA& r) {
+  const int invalidations = user::PaintCount(dialog, IDC_SWATCH);
+  user::SetChooser([](CHOOSECOLORA& r) {
     r.rgbResult = 0x00123456;  // what a cancelled chooser leaves must not count
     return FALSE;
   });
-  standin::Click(dialog, IDC_SELECT);
-  EXPECT_EQ(standin::ChooserOpenings().size(), 1u);
+  user::Click(dialog, IDC_SELECT);
+  EXPECT_EQ(user::ChooserOpenings().size(), 1u);
   EXPECT_EQ(Shown(), before);
-  EXPECT_EQ(standin::InvalidationCount(dialog, IDC_SWATCH), invalidations);
+  EXPECT_EQ(user::PaintCount(dialog, IDC_SWATCH), invalidations);
   EXPECT_EQ(colorState.fieldRed, state.fieldRed);
   EXPECT_EQ(colorState.hue, state.hue);
   EXPECT_EQ(colorState.red, state.red);
 }
 
 TEST_F(ColorPicker, OpensOnTheFieldsColorWithAnEmptiedFieldAsZero) {
-  standin::SelectAll(dialog, IDC_RED);
-  standin::Type(dialog, "18");
-  standin::Empty(dialog, IDC_GREEN);
-  standin::Click(dialog, IDC_SELECT);
-  ASSERT_EQ(standin::ChooserOpenings().size(), 1u);
-  EXPECT_EQ(standin::ChooserOpenings()[0].record.rgbResult, 0x00FF0012u);
+  user::SelectAll(dialog, IDC_RED);
+  user::Type(dialog, "18");
+  user::Empty(dialog, IDC_GREEN);
+  user::Click(dialog, IDC_SELECT);
+  ASSERT_EQ(user::ChooserOpenings().size(), 1u);
+  EXPECT_EQ(user::ChooserOpenings()[0].record.rgbResult, 0x00FF0012u);
   // Enter with the focus on the button presses it too.
-  standin::PressEnter(dialog);
-  EXPECT_EQ(standin::ChooserOpenings().size(), 2u);
+  user::PressEnter(dialog);
+  EXPECT_EQ(user::ChooserOpenings().size(), 2u);
 }
 
 TEST_F(ColorPicker, CustomColorsLastFromOneOpeningToTheNext) {
-  standin::SetChooser([](CHOOSECOLORA& r) {
+  user::SetChooser([](CHOOSECOLORA& r) {
     r.lpCustColors[0] = 0x00112233;
     r.lpCustColors[15] = 0x00ABCDEF;
     return FALSE;  // defined, then cancelled: the custom colors still stay
   });
-  standin::Click(dialog, IDC_SELECT);
-  standin::SetChooser(nullptr);
-  standin::Click(dialog, IDC_SELECT);
-  ASSERT_EQ(standin::ChooserOpenings().size(), 2u);
-  EXPECT_EQ(standin::ChooserOpenings()[0].customColors[0], 0u);
-  EXPECT_EQ(standin::ChooserOpenings()[1].customColors[0], 0x00112233u);
-  EXPECT_EQ(standin::ChooserOpenings()[1].customColors[15], 0x00ABCDEFu);
-  EXPECT_EQ(standin::ChooserOpenings()[1].record.lpCustColors, customColors);
+  user::Click(dialog, IDC_SELECT);
+  user::SetChooser(nullptr);
+  user::Click(dialog, IDC_SELECT);
+  ASSERT_EQ(user::ChooserOpenings().size(), 2u);
+  EXPECT_EQ(user::ChooserOpenings()[0].customColors[0], 0u);
+  EXPECT_EQ(user::ChooserOpenings()[1].customColors[0], 0x00112233u);
+  EXPECT_EQ(user::ChooserOpenings()[1].customColors[15], 0x00ABCDEFu);
+  EXPECT_EQ(user::ChooserOpenings()[1].record.lpCustColors, customColors);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The converter's dialog over the stand-in, its commands
-// handed to OnCommand, and every process-wide record back at its start.
+// The converter's dialog over the stand-in, run by the program's own dialog
+// procedure with every process-wide record back at its start, and the
+// commands it received.
 #ifndef RGBHSV_TESTS_DIALOG_FIXTURE_H
 #define RGBHSV_TESTS_DIALOG_FIXTURE_H
 
@@ -12,7 +13,7 @@
 #include "../../dialog/dialog.h"
 #include "../../resources/program_resources.h"
 #include "../support/process_records.h"
-#include "standin/driver.h"
+#include "../support/user.h"
 #include "standin/resources.h"
 
 constexpr int kFieldIds[6] = {IDC_RED, IDC_GREEN, IDC_BLUE, IDC_HUE, IDC_SATURATION, IDC_VALUE};
@@ -33,43 +34,28 @@ class DialogTest : public testing::Test {
   };
   static std::vector<Seen> seen;
 
+  // The program's own dialog procedure, watched.
   static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) {
-      seen.push_back({LOWORD(wParam), HIWORD(wParam), updating});
-      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return FALSE;
-    }
-    if (message == WM_CLOSE) {
-      EndDialog(dialog, 0);
-      return TRUE;
-    }
-    return message == WM_INITDIALOG;
+    if (message == WM_COMMAND) seen.push_back({LOWORD(wParam), HIWORD(wParam), updating});
+    return ConverterDialogProc(dialog, message, wParam, lParam);
   }
 
   void SetUp() override { Start(Proc); }
 
-  // Opens the dialog afresh over `proc`, every record back at its start.
+  // Opens the dialog afresh over `proc`, every record back at its start: the
+  // program's own compiled template, started by its own WM_INITDIALOG.
   void Start(DLGPROC proc) {
-    standin::Reset();
+    user::Reset();
     ResetProcessRecords();
-    seen.clear();
-    // The dialog built from the program's own compiled template, but over
-    // `proc` rather than the program's dialog procedure.
     ASSERT_TRUE(standin::LoadResources(kProgramResources, kProgramResourcesSize));
-    dialog = standin::OpenDialog(kTemplate, proc);
+    dialog = user::OpenDialog(kTemplate, proc);
     ASSERT_NE(dialog, nullptr);
-    // Start as the program does: limited fields, white written through the
-    // ordinary handling, the chooser record prepared.
-    for (int id : kFieldIds) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, 3, 0);
-    const UINT white[6] = {255, 255, 255, 0, 0, 255};
-    for (int i = 0; i < 6; ++i) SetDlgItemInt(dialog, kFieldIds[i], white[i], FALSE);
-    InitColorPicker(dialog);
     seen.clear();
   }
 
   Fields Shown() const {
     Fields f;
-    for (int id : kFieldIds) f.push_back(standin::Text(dialog, id));
+    for (int id : kFieldIds) f.push_back(user::Text(dialog, id));
     return f;
   }
 

@@ -9,6 +9,7 @@
 inline void ResetProcessRecords() {
   colorState = ColorState{255, 255, 255, 0, 0, 0, 0, 0, 0, 0.0, 0.0, 0.0};
   updating = 0;
+  for (FieldReading& r : fieldReadings) r = FieldReading{0, FALSE};
   for (COLORREF& c : customColors) c = 0;
   pickerRecord = CHOOSECOLORA{};
   previousSwatchProc = nullptr;

@@ -1,0 +1,54 @@
+// The keyboard through the dialog manager: Tab, Escape, Enter and Space.
+#include "contract.h"
+
+namespace {
+
+TEST_F(Contract, TabVisitsTheTabStopsInTemplateOrderSelectingAFieldsText) {
+  EXPECT_EQ(FocusId(), IDC_SELECT);  // the first tab stop, as the dialog opened
+  SetText(IDC_RED, "255");
+  std::vector<int> visited;
+  for (int i = 0; i < 7; ++i) {
+    Key(VK_TAB);
+    visited.push_back(FocusId());
+    if (FocusId() == IDC_RED) {
+      EXPECT_EQ(Selection(IDC_RED), DWORD(MAKELONG(0, 3)));
+    }
+  }
+  EXPECT_EQ(visited, (std::vector<int>{IDC_RED, IDC_GREEN, IDC_BLUE, IDC_HUE, IDC_SATURATION,
+                                       IDC_VALUE, IDC_SELECT}));
+}
+
+TEST_F(Contract, EscapeIsTheCancelCommandAndEnterInAFieldTheOkCommand) {
+  Key(VK_ESCAPE);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].id, IDCANCEL);
+  EXPECT_EQ(commands[0].code, 0);
+  Key(VK_TAB);  // into the red field
+  Forget();
+  Key(VK_RETURN);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].id, IDOK);
+  EXPECT_EQ(commands[0].code, 0);
+}
+
+TEST_F(Contract, EnterOrSpaceOnTheFocusedButtonPressesIt) {
+  // Right after the dialog opens, Windows has made the focused first tab
+  // stop the default button, so Enter presses it. Wine 8 does not: it sends
+  // IDOK.
+  Key(VK_RETURN);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].id, RunningOnWine() ? IDOK : IDC_SELECT);
+  // Brought back to the button with Tab, Enter presses it everywhere.
+  for (int i = 0; i < 7; ++i) Key(VK_TAB);
+  ASSERT_EQ(FocusId(), IDC_SELECT);
+  for (WPARAM key : {VK_RETURN, VK_SPACE}) {
+    Forget();
+    Key(key);
+    ASSERT_EQ(commands.size(), 1u) << key;
+    EXPECT_EQ(commands[0].id, IDC_SELECT) << key;
+    EXPECT_EQ(commands[0].code, BN_CLICKED) << key;
+    EXPECT_EQ(commands[0].control, Item(IDC_SELECT)) << key;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+#include "user.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+namespace user {
+
+namespace {
+
+struct Records {
+  std::vector<Write> writes;
+  std::map<HWND, int> paints;
+  std::vector<ChooserOpening> openings;
+};
+
+Records& records() {
+  static Records r;
+  return r;
+}
+
+void Spy(HWND window, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_PAINT) ++records().paints[window];
+  if (message == WM_SETTEXT && lParam && GetDlgCtrlID(window) != 0) {
+    const char* text = reinterpret_cast<const char*>(lParam);
+    records().writes.push_back({GetDlgCtrlID(window), static_cast<UINT>(std::strtoul(text, nullptr, 10))});
+  }
+}
+
+HWND Control(HWND dialog, int id) { return IsOpen(dialog) ? GetDlgItem(dialog, id) : nullptr; }
+
+// A key pressed and released, as the modal loop hands it to the dialog
+// manager.
+void Key(HWND dialog, WPARAM key) {
+  if (!IsOpen(dialog)) return;
+  for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+    MSG msg = {};
+    msg.hwnd = GetFocus() ? GetFocus() : dialog;
+    msg.message = message;
+    msg.wParam = key;
+    IsDialogMessageA(dialog, &msg);
+  }
+  UpdateWindow(dialog);
+}
+
+}  // namespace
+
+void Reset() {
+  standin::Reset();
+  records() = Records();
+  standin::SetMessageSpy(Spy);
+  SetChooser(nullptr);  // opened and cancelled, and each opening recorded
+}
+
+HWND OpenDialog(int resourceId, DLGPROC proc, LPARAM param) {
+  HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), nullptr, proc, param);
+  if (dialog) {
+    ShowWindow(dialog, SW_SHOW);
+    UpdateWindow(dialog);
+  }
+  return dialog;
+}
+
+void ClickInto(HWND dialog, int id) {
+  if (HWND field = Control(dialog, id)) {
+    SetFocus(field);
+    SendMessageA(field, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+  }
+  UpdateWindow(dialog);
+}
+
+void Type(HWND dialog, const std::string& keys) {
+  for (char c : keys) {
+    if (IsOpen(dialog) && GetFocus()) SendMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    UpdateWindow(dialog);
+  }
+}
+
+void TypeInto(HWND dialog, int id, const std::string& keys) {
+  ClickInto(dialog, id);
+  Type(dialog, keys);
+}
+
+void SelectAll(HWND dialog, int id) {
+  if (HWND field = Control(dialog, id)) {
+    SetFocus(field);
+    SendMessageA(field, EM_SETSEL, 0, -1);
+  }
+  UpdateWindow(dialog);
+}
+
+void Paste(HWND dialog, const std::string& text) {
+  if (OpenClipboard(dialog)) {
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+  }
+  if (IsOpen(dialog) && GetFocus()) SendMessageA(GetFocus(), WM_PASTE, 0, 0);
+  UpdateWindow(dialog);
+}
+
+void Empty(HWND dialog, int id) {
+  SelectAll(dialog, id);
+  if (IsOpen(dialog) && GetFocus()) SendMessageA(GetFocus(), WM_CLEAR, 0, 0);
+  UpdateWindow(dialog);
+}
+
+void Click(HWND dialog, int id) {
+  if (HWND button = Control(dialog, id)) {
+    SetFocus(button);
+    Key(dialog, VK_SPACE);
+  }
+  UpdateWindow(dialog);
+}
+
+void PressEnter(HWND dialog) { Key(dialog, VK_RETURN); }
+void PressEscape(HWND dialog) { Key(dialog, VK_ESCAPE); }
+void PressTab(HWND dialog) { Key(dialog, VK_TAB); }
+
+void ClickCloseBox(HWND dialog) {
+  if (IsOpen(dialog)) SendMessageA(dialog, WM_CLOSE, 0, 0);
+  UpdateWindow(dialog);
+}
+
+std::string Text(HWND dialog, int id) {
+  if (GetDlgItem(dialog, id) == nullptr) return "<no control>";
+  char text[64] = "";
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
+int FocusedId() { return GetDlgCtrlID(GetFocus()); }
+
+bool IsOpen(HWND dialog) { return IsWindowVisible(dialog) != FALSE; }
+
+std::string Caption(HWND dialog) {
+  char text[64] = "";
+  SendMessageA(dialog, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+HICON Icon(HWND dialog, WPARAM which) {
+  return reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, which, 0));
+}
+
+COLORREF PaintedColor(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  HDC dc = GetDC(control);
+  const COLORREF color = GetPixel(dc, 0, 0);
+  ReleaseDC(control, dc);
+  return color;
+}
+
+int PaintCount(HWND dialog, int id) {
+  const auto found = records().paints.find(GetDlgItem(dialog, id));
+  return found == records().paints.end() ? 0 : found->second;
+}
+
+const std::vector<UINT>& Beeps() { return standin::Beeps(); }
+
+int BeepCount(UINT type) {
+  int n = 0;
+  for (UINT b : Beeps()) n += b == type;
+  return n;
+}
+
+const std::vector<Write>& Writes() { return records().writes; }
+
+void SetChooser(std::function<BOOL(CHOOSECOLORA&)> chooser) {
+  standin::SetChooser([chooser](CHOOSECOLORA& record) {
+    ChooserOpening opening;
+    opening.record = record;
+    std::memcpy(opening.customColors, record.lpCustColors, sizeof opening.customColors);
+    records().openings.push_back(opening);
+    return chooser ? chooser(record) : FALSE;
+  });
+}
+
+const std::vector<ChooserOpening>& ChooserOpenings() { return records().openings; }
+
+}  // namespace user

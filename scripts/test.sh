@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 
-scripts/ensure-packages.sh g++ clang llvm libgtest-dev libbenchmark-dev "${WINE_PACKAGES[@]}"
+scripts/ensure-packages.sh g++ clang llvm libgtest-dev googletest libbenchmark-dev "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the
 # in-memory stand-in of the Windows dialog services, and their tests; then

@@ -341,6 +341,34 @@ void Typing(Program& p) {
   Press(VK_ESCAPE);
 }
 
+// Keystrokes that change no field's number change nothing: Ctrl+Z with
+// nothing to undo, and a digit refused at the three-character limit. Both
+// still make Wine's edit control report a change.
+void Unchanged(Program& p) {
+  const int ids[3] = {kRed, kGreen, kBlue};
+  const char* values[3] = {"0", "255", "5"};
+  for (int i = 0; i < 3; ++i) {
+    TabAndClear(Field(p, ids[i]));
+    TypeDigits(values[i]);
+  }
+  const char* entered = "0,255,5,87,255,255";
+  CHECK_FIELDS(p.dialog, entered);
+  TabTo(Field(p, kHue));
+  Key(VK_CONTROL, false);
+  Press('Z');
+  Key(VK_CONTROL, true);
+  // Input is handled in order: once Tab has moved on, Ctrl+Z was handled.
+  TabTo(Field(p, kSaturation));
+  CHECK(Fields(p.dialog) == entered, "after Ctrl+Z: fields %s", Fields(p.dialog).c_str());
+  TabTo(Field(p, kValue));
+  Press(VK_END);  // the caret after the full "255", nothing selected
+  TypeDigits("9");
+  TabTo(Field(p, kSelect));
+  CHECK(Fields(p.dialog) == entered, "after a refused digit: fields %s", Fields(p.dialog).c_str());
+  CHECK_SWATCH(p.dialog, RGB(0, 255, 5));
+  Press(VK_ESCAPE);
+}
+
 void Emptying(Program& p) {
   TabAndClear(Field(p, kGreen));
   CHECK_FIELDS(p.dialog, "255,,255,213,255,255");
@@ -479,6 +507,7 @@ struct Scenario {
 };
 const Scenario kScenarios[] = {{"startup", StartUp},   {"enter-on-select", EnterOnSelect},
                                {"typing", Typing},     {"emptying", Emptying},
+                               {"unchanged", Unchanged},
                                {"chooser", Chooser},   {"closebox", CloseBox},
                                {"show", Show},         {"pose", Pose}};
 

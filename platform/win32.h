@@ -1,7 +1,8 @@
 // The dialog's one door to the platform. On Windows it is the real Win32
-// headers; elsewhere an in-memory stand-in declares the same names, with the
-// same types and values, so the dialog sources compile and run unchanged in
-// fast native tests.
+// headers; elsewhere the same names are declared, with the same types and
+// values, and implemented by the in-memory stand-in (fast native tests) or
+// over GTK 3 (the native Linux program), so the dialog sources compile and
+// run unchanged on each.
 #ifndef RGBHSV_PLATFORM_WIN32_H
 #define RGBHSV_PLATFORM_WIN32_H
 
@@ -12,7 +13,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #else
-#include "standin/win32_standin.h"
+#include "win32_off_windows.h"
 #endif
 
 #endif

@@ -73,6 +73,8 @@ static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) 
     control->style = c.style;
     control->x = c.x, control->y = c.y, control->cx = c.cx, control->cy = c.cy;
     control->text = c.text;  // a window's creation text notifies nobody
+    control->edit.text = c.text;
+    control->edit.digitsOnly = (c.style & ES_NUMBER) != 0;
     control->proc = ProcOf(control->kind);
     control->parent = dialog;
     dialog->children.push_back(control);

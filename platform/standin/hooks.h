@@ -4,6 +4,8 @@
 #ifndef RGBHSV_PLATFORM_STANDIN_HOOKS_H
 #define RGBHSV_PLATFORM_STANDIN_HOOKS_H
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -13,6 +15,10 @@ namespace standin {
 
 // Forgets every window, brush, resource, record and script.
 void Reset();
+
+// Takes the dialog templates and icon groups of a compiled .res file as the
+// executable's own resources; false if the file is malformed.
+bool LoadResources(const uint8_t* bytes, size_t size);
 
 // What DialogBoxParamA's modal loop does: runs this with the new dialog,
 // shown, standing for the user. If the dialog is still open when it returns,

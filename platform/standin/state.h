@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "../shared/edit_rules.h"
+#include "../shared/resources.h"
 #include "hooks.h"
 
 enum class WindowKind { Dialog, Button, Edit, Static };
@@ -33,11 +35,8 @@ struct HWND__ {
   INT_PTR result = 0;
   HICON bigIcon = nullptr, smallIcon = nullptr;
 
-  // Edit controls.
-  size_t selStart = 0, selEnd = 0;
-  size_t limit = 30000;
-  std::string undoText;  // the text before the last user edit
-  bool canUndo = false;
+  // Edit controls keep their text here rather than in `text`.
+  edit::EditState edit;
 
   // Buttons: Space pressed on it and not yet released.
   bool pushed = false;
@@ -61,21 +60,8 @@ struct HICON__ {
 
 namespace standin {
 
-// One control of a dialog, as a template gives it (geometry in dialog units).
-struct ControlSpec {
-  int id;
-  std::string className;  // "BUTTON", "EDIT" or "STATIC"
-  DWORD style;
-  int x, y, cx, cy;
-  std::string text;
-};
-
-struct DialogSpec {
-  DWORD style = 0;
-  int x = 0, y = 0, cx = 0, cy = 0;
-  std::string caption;
-  std::vector<ControlSpec> controls;
-};
+using res::ControlSpec;
+using res::DialogSpec;
 
 struct State {
   std::vector<std::unique_ptr<HWND__>> windows;

@@ -3,7 +3,7 @@
 #include "../../resources/program_resources.h"
 #include "contract.h"
 #include "standin/hooks.h"
-#include "standin/resources.h"
+#include "shared/resources.h"
 
 bool RunningOnWine() { return false; }
 

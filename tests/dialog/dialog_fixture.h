@@ -14,7 +14,7 @@
 #include "../../resources/program_resources.h"
 #include "../support/process_records.h"
 #include "../support/user.h"
-#include "standin/resources.h"
+#include "shared/resources.h"
 
 constexpr int kFieldIds[6] = {IDC_RED, IDC_GREEN, IDC_BLUE, IDC_HUE, IDC_SATURATION, IDC_VALUE};
 

@@ -7,7 +7,7 @@
 #include "../../resources/program_resources.h"
 #include "../support/process_records.h"
 #include "../support/user.h"
-#include "standin/resources.h"
+#include "shared/resources.h"
 
 namespace {
 

@@ -6,19 +6,19 @@
 namespace {
 
 TEST(Resources, CompiledResourcesAreExactlyTheProgramsOwn) {
-  std::vector<standin::Resource> resources;
-  ASSERT_TRUE(standin::ReadResFile(kProgramResources, kProgramResourcesSize, &resources));
+  std::vector<res::Resource> resources;
+  ASSERT_TRUE(res::ReadResFile(kProgramResources, kProgramResourcesSize, &resources));
   for (const std::string& failure : CheckConverterResources(resources)) ADD_FAILURE() << failure;
 }
 
 TEST(Resources, TheCheckNoticesADifference) {
-  std::vector<standin::Resource> resources;
-  ASSERT_TRUE(standin::ReadResFile(kProgramResources, kProgramResourcesSize, &resources));
+  std::vector<res::Resource> resources;
+  ASSERT_TRUE(res::ReadResFile(kProgramResources, kProgramResourcesSize, &resources));
   // One style bit off, and one stray resource.
-  for (standin::Resource& res : resources) {
-    if (res.type == standin::kRtDialog) res.data[0x60] ^= 0x01;  // the first control's style
+  for (res::Resource& res : resources) {
+    if (res.type == res::kRtDialog) res.data[0x60] ^= 0x01;  // the first control's style
   }
-  standin::Resource extra;
+  res::Resource extra;
   extra.type.ordinal = 6;  // a string table
   extra.name.ordinal = 1;
   resources.push_back(extra);

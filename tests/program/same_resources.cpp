@@ -12,11 +12,11 @@
 #include <tuple>
 #include <vector>
 
-#include "standin/resources.h"
+#include "shared/resources.h"
 
 namespace {
 
-std::string Name(const standin::ResourceId& id) {
+std::string Name(const res::ResourceId& id) {
   return id.isOrdinal ? std::to_string(id.ordinal) : '"' + id.name + '"';
 }
 
@@ -25,10 +25,10 @@ using Key = std::tuple<std::string, std::string, int>;
 bool Read(const char* path, std::map<Key, std::vector<uint8_t>>* out) {
   std::ifstream file(path, std::ios::binary);
   const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
-  std::vector<standin::Resource> resources;
+  std::vector<res::Resource> resources;
   if (!file.good() && !file.eof()) return false;
-  if (bytes.empty() || !standin::ReadResFile(bytes.data(), bytes.size(), &resources)) return false;
-  for (const standin::Resource& res : resources) {
+  if (bytes.empty() || !res::ReadResFile(bytes.data(), bytes.size(), &resources)) return false;
+  for (const res::Resource& res : resources) {
     (*out)[Key(Name(res.type), Name(res.name), res.language)] = res.data;
   }
   return true;

@@ -6,10 +6,10 @@
 
 namespace {
 
-using standin::DialogTemplateEx;
-using standin::Resource;
-using standin::ResourceId;
-using standin::TemplateControl;
+using res::DialogTemplateEx;
+using res::Resource;
+using res::ResourceId;
+using res::TemplateControl;
 
 struct Expected {
   uint32_t id;
@@ -64,7 +64,7 @@ uint32_t Le(const std::vector<uint8_t>& d, size_t at, size_t n) {
 
 void CheckDialog(const Resource& res, Report& r) {
   DialogTemplateEx d;
-  if (!standin::ReadDialogTemplateEx(res.data, &d)) return r.Fail("dialog 101: not an extended template");
+  if (!res::ReadDialogTemplateEx(res.data, &d)) return r.Fail("dialog 101: not an extended template");
   r.Same("dialog helpId", d.helpId, 0u);
   r.Same("dialog exStyle", d.exStyle, 0u);
   r.Same("dialog style", d.style, 0x00C80840u);
@@ -123,7 +123,7 @@ void CheckIcons(const std::vector<Resource>& resources, const Resource& group, R
     r.Same(n + "resource ID", Le(g, at + 12, 2), i + 1);
     const Resource* image = nullptr;
     for (const Resource& res : resources) {
-      if (res.type == standin::kRtIcon && res.name == uint16_t(i + 1)) image = &res;
+      if (res.type == res::kRtIcon && res.name == uint16_t(i + 1)) image = &res;
     }
     if (!image) {
       r.Fail(n + "missing");
@@ -150,13 +150,13 @@ std::vector<std::string> CheckConverterResources(const std::vector<Resource>& re
     const std::string n = "resource " + (res.type.isOrdinal ? std::to_string(res.type.ordinal) : res.type.name) +
                           "/" + (res.name.isOrdinal ? std::to_string(res.name.ordinal) : res.name.name);
     r.Same(n + " language", res.language, 0);
-    if (res.type == standin::kRtDialog && res.name == 101) {
+    if (res.type == res::kRtDialog && res.name == 101) {
       ++dialogs;
       CheckDialog(res, r);
-    } else if (res.type == standin::kRtGroupIcon && res.name == 102) {
+    } else if (res.type == res::kRtGroupIcon && res.name == 102) {
       ++groups;
       CheckIcons(resources, res, r);
-    } else if (res.type == standin::kRtIcon && res.name.isOrdinal && res.name.ordinal >= 1 &&
+    } else if (res.type == res::kRtIcon && res.name.isOrdinal && res.name.ordinal >= 1 &&
                res.name.ordinal <= 4) {
       ++icons;
     } else {

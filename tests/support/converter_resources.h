@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "standin/resources.h"
+#include "shared/resources.h"
 
 // Every difference from the expected resources, one line each; empty when
 // all agree.
-std::vector<std::string> CheckConverterResources(const std::vector<standin::Resource>& resources);
+std::vector<std::string> CheckConverterResources(const std::vector<res::Resource>& resources);
 
 #endif

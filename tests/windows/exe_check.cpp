@@ -113,12 +113,12 @@ int main(int argc, char** argv) {
   if (pe.At(directories + 13 * 8, 4) != 0) Fail("has delay-loaded imports");
 
   // Resources: type, then name, then language, then the data.
-  std::vector<standin::Resource> resources;
+  std::vector<res::Resource> resources;
   const size_t base = pe.File(pe.At(directories + 16, 4));
   for (const auto& type : Entries(pe, base, 0)) {
     for (const auto& name : Entries(pe, base, type.second & 0x7FFFFFFF)) {
       for (const auto& language : Entries(pe, base, name.second & 0x7FFFFFFF)) {
-        standin::Resource res;
+        res::Resource res;
         res.type.ordinal = type.first;
         res.name.ordinal = name.first;
         res.language = language.first;

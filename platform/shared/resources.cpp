@@ -1,6 +1,6 @@
 #include "resources.h"
 
-namespace standin {
+namespace res {
 
 namespace {
 
@@ -121,4 +121,80 @@ bool ReadDialogTemplateEx(const std::vector<uint8_t>& bytes, DialogTemplateEx* o
   return r.ok && r.at <= bytes.size();
 }
 
-}  // namespace standin
+}  // namespace res
+
+namespace res {
+
+static std::string ClassName(const ResourceId& windowClass) {
+  if (!windowClass.isOrdinal) return windowClass.name;
+  switch (windowClass.ordinal) {
+    case 0x80: return "BUTTON";
+    case 0x81: return "EDIT";
+    case 0x82: return "STATIC";
+    default: return "?";
+  }
+}
+
+static DialogSpec ToSpec(const DialogTemplateEx& t) {
+  DialogSpec spec;
+  spec.style = t.style;
+  spec.x = t.x, spec.y = t.y, spec.cx = t.cx, spec.cy = t.cy;
+  spec.caption = t.title;
+  spec.font = t.typeface;
+  spec.pointSize = t.pointSize;
+  for (const TemplateControl& c : t.controls) {
+    spec.controls.push_back({static_cast<int>(static_cast<int32_t>(c.id)), ClassName(c.windowClass),
+                             c.style, c.x, c.y, c.cx, c.cy, c.title.name});
+  }
+  return spec;
+}
+
+static void Put(std::vector<uint8_t>& out, uint32_t value, size_t bytes) {
+  for (size_t i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+// An .ico file: its directory is the group's (14-byte entries naming icon
+// resources) with each entry's resource ID replaced by the image's offset.
+static std::vector<uint8_t> IconFile(const std::vector<Resource>& all, const std::vector<uint8_t>& group) {
+  if (group.size() < 6) return {};
+  const size_t count = group[4] | group[5] << 8;
+  if (group.size() < 6 + 14 * count) return {};
+  std::vector<uint8_t> file(group.begin(), group.begin() + 6);
+  std::vector<uint8_t> images;
+  const size_t dataStart = 6 + 16 * count;
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t* entry = &group[6 + 14 * i];
+    const uint16_t id = static_cast<uint16_t>(entry[12] | entry[13] << 8);
+    const Resource* image = nullptr;
+    for (const Resource& r : all) {
+      if (r.type == kRtIcon && r.name == id) image = &r;
+    }
+    if (image == nullptr) return {};
+    file.insert(file.end(), entry, entry + 8);
+    Put(file, static_cast<uint32_t>(image->data.size()), 4);
+    Put(file, static_cast<uint32_t>(dataStart + images.size()), 4);
+    images.insert(images.end(), image->data.begin(), image->data.end());
+  }
+  file.insert(file.end(), images.begin(), images.end());
+  return file;
+}
+
+bool ReadProgramResources(const uint8_t* bytes, size_t size, ProgramResources* out) {
+  std::vector<Resource> resources;
+  if (!ReadResFile(bytes, size, &resources)) return false;
+  for (const Resource& r : resources) {
+    if (!r.name.isOrdinal) continue;
+    if (r.type == kRtGroupIcon) {
+      std::vector<uint8_t> file = IconFile(resources, r.data);
+      if (file.empty()) return false;
+      out->icons[r.name.ordinal] = std::move(file);
+    } else if (r.type == kRtDialog) {
+      DialogTemplateEx t;
+      if (!ReadDialogTemplateEx(r.data, &t)) return false;
+      out->dialogs[r.name.ordinal] = ToSpec(t);
+    }
+  }
+  return true;
+}
+
+}  // namespace res

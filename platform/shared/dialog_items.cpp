@@ -6,16 +6,16 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "state.h"
+#include "../win32_off_windows.h"
 
-namespace standin {
+namespace {
 
 // Wine reads an unsigned field with the C library's strtoul, where unsigned
 // long is 32 bits: blanks skipped, an optional sign, decimal digits up to
 // the first other character, the number read as 64 bits (held at the 64-bit
 // limits). Above 4294967295 it is an overflow, which GetDlgItemInt refuses;
 // a negation wraps; below -4294967295 strtoul answers 1, which counts.
-static UINT ReadUnsigned(const char* text, BOOL* translated) {
+UINT ReadUnsigned(const char* text, BOOL* translated) {
   *translated = FALSE;
   const char* at = text;
   while (std::isspace(static_cast<unsigned char>(*at))) ++at;
@@ -39,7 +39,7 @@ static UINT ReadUnsigned(const char* text, BOOL* translated) {
   return static_cast<UINT>(0u - static_cast<uint32_t>(magnitude));
 }
 
-}  // namespace standin
+}  // namespace
 
 UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) {
   BOOL ok = FALSE;
@@ -56,7 +56,7 @@ UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) 
     ok = end != text && n >= INT32_MIN && n <= INT32_MAX;
     number = ok ? static_cast<UINT>(n) : 0;
   } else {
-    number = standin::ReadUnsigned(text, &ok);
+    number = ReadUnsigned(text, &ok);
   }
   if (translated) *translated = ok;
   return number;

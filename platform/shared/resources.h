@@ -1,15 +1,17 @@
-// Reading compiled Win32 resources: the .res file that windres writes, and
-// the extended dialog template inside it. The stand-in builds its dialogs
-// from these, and tests check the compiled template with them.
-#ifndef RGBHSV_PLATFORM_STANDIN_RESOURCES_H
-#define RGBHSV_PLATFORM_STANDIN_RESOURCES_H
+// Reading compiled Win32 resources: the .res file that windres writes, the
+// extended dialog template and the icon groups inside it. Every
+// implementation of the dialog services off Windows builds its dialogs and
+// icons from these, and tests check the compiled resources with them.
+#ifndef RGBHSV_PLATFORM_SHARED_RESOURCES_H
+#define RGBHSV_PLATFORM_SHARED_RESOURCES_H
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
-namespace standin {
+namespace res {
 
 // A resource's type or name: an ordinal, or a string.
 struct ResourceId {
@@ -55,10 +57,33 @@ struct DialogTemplateEx {
 // An extended dialog template (DLGTEMPLATEEX); false if malformed.
 bool ReadDialogTemplateEx(const std::vector<uint8_t>& bytes, DialogTemplateEx* out);
 
-// Registers every dialog template and icon group of a .res file with the
-// stand-in, as the executable's own resources; false if malformed.
-bool LoadResources(const uint8_t* bytes, size_t size);
+// A dialog as a program's resources give it: its controls with their class
+// names ("BUTTON", "EDIT", "STATIC"), geometry in dialog units.
+struct ControlSpec {
+  int id;
+  std::string className;
+  uint32_t style;
+  int x, y, cx, cy;
+  std::string text;
+};
 
-}  // namespace standin
+struct DialogSpec {
+  uint32_t style = 0;
+  int x = 0, y = 0, cx = 0, cy = 0;
+  std::string caption;
+  std::string font;
+  int pointSize = 0;
+  std::vector<ControlSpec> controls;
+};
+
+// The dialogs and icon groups of a .res file, by resource ID; each icon group
+// as the bytes of an .ico file holding its images.
+struct ProgramResources {
+  std::map<int, DialogSpec> dialogs;
+  std::map<int, std::vector<uint8_t>> icons;
+};
+bool ReadProgramResources(const uint8_t* bytes, size_t size, ProgramResources* out);
+
+}  // namespace res
 
 #endif

@@ -1,0 +1,54 @@
+// The rules of a single-line edit control as the dialog relies on them, as
+// Wine's edit control keeps them: what typing, pasting, deleting, undoing
+// and a program's writes do to the text and the selection, and which
+// notifications the parent hears, in order. Pure: every implementation of
+// the dialog services keeps an EditState per field and applies these.
+#ifndef RGBHSV_PLATFORM_SHARED_EDIT_RULES_H
+#define RGBHSV_PLATFORM_SHARED_EDIT_RULES_H
+
+#include <cstddef>
+#include <string>
+
+namespace edit {
+
+struct EditState {
+  std::string text;
+  size_t selStart = 0, selEnd = 0;  // selStart <= selEnd; equal: the caret
+  size_t limit = 30000;             // characters the user may enter
+  bool digitsOnly = false;          // ES_NUMBER: typed characters only
+  std::string undoText;             // the text before the last user edit
+  bool canUndo = false;
+};
+
+// The notifications one operation sends, in order: EN_MAXTEXT when input
+// was cut at the limit, then EN_UPDATE and EN_CHANGE when the text changed
+// (or, as in Wine, when input was refused at the limit), or only EN_CHANGE
+// (Undo with nothing to undo).
+struct Notifications {
+  bool maxText = false;
+  bool update = false;
+  bool change = false;
+};
+
+// A typed character: printable ones (digits only with digitsOnly) replace
+// the selection, up to the limit; '\b' deletes the selection or the
+// character before the caret. Other control characters do nothing here.
+Notifications Type(EditState& e, char c);
+// Pasted text: its first line replaces the selection, cut to the limit;
+// digitsOnly does not apply.
+Notifications Paste(EditState& e, const std::string& clipboard);
+// Deletes the selection (WM_CLEAR); nothing without one.
+Notifications Clear(EditState& e);
+// One step back, and again forward (WM_UNDO).
+Notifications Undo(EditState& e);
+// A program's write (WM_SETTEXT): neither limit nor digitsOnly applies, the
+// caret goes to the start, there is nothing left to undo, and even the same
+// text is a change.
+Notifications SetText(EditState& e, const std::string& text);
+// EM_SETSEL: a negative start removes the selection, a negative end means
+// the end of the text; both are held to the text.
+void Select(EditState& e, long long start, long long end);
+
+}  // namespace edit
+
+#endif

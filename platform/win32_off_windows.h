@@ -48,8 +48,10 @@ typedef void* HANDLE;
 typedef HANDLE HGLOBAL;
 typedef void* LPVOID;
 
+#ifndef TRUE  // GLib has its own, of the same values
 #define TRUE 1
 #define FALSE 0
+#endif
 
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);

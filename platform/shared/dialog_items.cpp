@@ -41,6 +41,11 @@ UINT ReadUnsigned(const char* text, BOOL* translated) {
 
 }  // namespace
 
+LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam,
+                                   LPARAM lParam) {
+  return SendMessageA(GetDlgItem(dialog, id), message, wParam, lParam);
+}
+
 UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) {
   BOOL ok = FALSE;
   if (translated) *translated = FALSE;

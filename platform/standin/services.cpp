@@ -32,21 +32,6 @@ BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record) {
   return s.chooser ? s.chooser(*record) : FALSE;
 }
 
-// Global memory, for the clipboard: a movable block is its own handle.
-HGLOBAL WINAPI GlobalAlloc(UINT, size_t bytes) {
-  standin::state().globalMemory.push_back(std::make_unique<std::string>(bytes, '\0'));
-  return standin::state().globalMemory.back().get();
-}
-
-LPVOID WINAPI GlobalLock(HGLOBAL memory) {
-  for (const auto& block : standin::state().globalMemory) {
-    if (block.get() == memory) return &(*block)[0];
-  }
-  return nullptr;
-}
-
-BOOL WINAPI GlobalUnlock(HGLOBAL) { return FALSE; }  // no lock count is kept
-
 BOOL WINAPI OpenClipboard(HWND) {
   if (standin::state().clipboardOpen) return FALSE;
   standin::state().clipboardOpen = true;

@@ -67,7 +67,6 @@ struct State {
   std::vector<std::unique_ptr<HWND__>> windows;
   std::vector<std::unique_ptr<HBRUSH__>> brushes;
   std::vector<std::unique_ptr<HICON__>> icons;
-  std::vector<std::unique_ptr<std::string>> globalMemory;
   std::map<int, DialogSpec> templates;
   HWND focus = nullptr;
   std::function<void(HWND)> user;

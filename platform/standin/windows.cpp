@@ -83,11 +83,6 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
 
 int WINAPI GetDlgCtrlID(HWND control) { return Live(control) ? control->id : 0; }
 
-LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam,
-                                   LPARAM lParam) {
-  return SendMessageA(GetDlgItem(dialog, id), message, wParam, lParam);
-}
-
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
   if (!Live(window) || index != GWLP_WNDPROC) return 0;
   return reinterpret_cast<LONG_PTR>(window->proc);

@@ -1,0 +1,81 @@
+#include "start.h"
+
+#include <cstdio>
+
+#include "../../resources/program_resources.h"
+#include "gtk_state.h"
+
+namespace gtkwin {
+
+static bool Installed(const char* family) {
+  PangoFontFamily** families = nullptr;
+  int count = 0;
+  pango_font_map_list_families(pango_cairo_font_map_get_default(), &families, &count);
+  bool found = false;
+  for (int i = 0; i < count && !found; ++i) {
+    found = g_ascii_strcasecmp(pango_font_family_get_name(families[i]), family) == 0;
+  }
+  g_free(families);
+  return found;
+}
+
+// The templates' font where it is installed; otherwise Liberation Sans,
+// which has MS Sans Serif's dialog base units at 8 points (6 by 13 pixels),
+// so that the dialog has the Windows program's size.
+static std::string DialogFont(const std::string& wanted) {
+  for (const char* family : {wanted.c_str(), "Liberation Sans"}) {
+    if (*family && Installed(family)) return family;
+  }
+  return "Sans";
+}
+
+// Controls as small as Windows draws them: GTK's theme would otherwise give
+// fields and buttons more height than the template has room for.
+static void Style(const std::string& font, int pixels) {
+  gchar* css = g_strdup_printf(
+      "#rgbhsv-dialog, #rgbhsv-dialog * { font-family: \"%s\"; font-size: %dpx; }\n"
+      "#rgbhsv-dialog entry { min-height: 0; padding: 0 2px; border-radius: 0; }\n"
+      "#rgbhsv-dialog button { min-height: 0; min-width: 0; padding: 0; border-radius: 0; }\n"
+      "#rgbhsv-dialog label { padding: 0; }\n"
+      "#rgbhsv-border > border { border: 1px solid #000000; border-radius: 0; }\n",
+      font.c_str(), pixels);
+  GtkCssProvider* provider = gtk_css_provider_new();
+  gtk_css_provider_load_from_data(provider, css, -1, nullptr);
+  gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
+                                            GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  g_object_unref(provider);
+  g_free(css);
+}
+
+}  // namespace gtkwin
+
+bool StartGtk(int* argc, char*** argv) {
+  // GTK's settings in memory, for this process only: its color choosers
+  // would otherwise keep custom colors in the user's settings (dconf), and
+  // this program keeps nothing between runs.
+  g_setenv("GSETTINGS_BACKEND", "memory", TRUE);
+  // X11 also on a Wayland desktop (through XWayland), where a window can
+  // neither center itself nor show its icon otherwise.
+  gdk_set_allowed_backends("x11");
+  if (!gtk_init_check(argc, argv)) {
+    std::fprintf(stderr, "rgbhsv: cannot open the display\n");
+    return false;
+  }
+  // Windows leaves a field's selection alone when the field gets the focus;
+  // Tab selects the whole text itself.
+  g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, nullptr);
+  gtkwin::State& s = gtkwin::state();
+  if (!res::ReadProgramResources(kProgramResources, kProgramResourcesSize, &s.resources)) {
+    std::fprintf(stderr, "rgbhsv: the program's resources are damaged\n");
+    return false;
+  }
+  std::string wanted;
+  int points = 8;
+  if (!s.resources.dialogs.empty()) {
+    wanted = s.resources.dialogs.begin()->second.font;
+    points = s.resources.dialogs.begin()->second.pointSize;
+  }
+  s.font = gtkwin::DialogFont(wanted);
+  gtkwin::Style(s.font, (points * 96 + 36) / 72);
+  return true;
+}

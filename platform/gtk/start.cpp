@@ -63,7 +63,10 @@ bool StartGtk(int* argc, char*** argv) {
   }
   // Windows leaves a field's selection alone when the field gets the focus;
   // Tab selects the whole text itself.
-  g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, nullptr);
+  // GTK's own error bell (a cursor moved past the end, say) is not the
+  // program's warning beep, which is the only sound it makes.
+  g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, "gtk-error-bell",
+               FALSE, nullptr);
   gtkwin::State& s = gtkwin::state();
   if (!res::ReadProgramResources(kProgramResources, kProgramResourcesSize, &s.resources)) {
     std::fprintf(stderr, "rgbhsv: the program's resources are damaged\n");

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Makes the README's screenshot from the real executable: rgbhsv.exe under
-# Wine, with a color entered from the keyboard.
+# Makes the README's screenshots, each with a color entered from the
+# keyboard: rgbhsv.exe under Wine, and the native Linux program.
 #
-#   scripts/screenshot.sh [FILE]      default docs/screenshot.png
+#   scripts/screenshot.sh [WINDOWS-FILE [LINUX-FILE]]
+#       default docs/screenshot.png and docs/screenshot-linux.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 scripts/ensure-packages.sh "${WINE_PACKAGES[@]}" imagemagick
 wine_screenshot pose "${1:-docs/screenshot.png}"
+scripts/native-screenshot.sh pose "${2:-docs/screenshot-linux.png}"

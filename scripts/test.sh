@@ -4,12 +4,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
+source scripts/native-env.sh
 
-scripts/ensure-packages.sh g++ clang llvm libgtest-dev googletest libbenchmark-dev "${WINE_PACKAGES[@]}"
+scripts/ensure-packages.sh clang llvm googletest libx11-dev desktop-file-utils xclip \
+  "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the
-# in-memory stand-in of the Windows dialog services, and their tests; then
-# all of it again built with Clang.
+# in-memory stand-in of the Windows dialog services, the native Linux
+# program over GTK 3 with its end-to-end tests, and the contract suite of
+# the dialog services on both; then all of it again built with Clang.
 for preset in native native-clang; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "gtk_state.h"
+#include "icons.h"
 
 BOOL WINAPI MessageBeep(UINT) {
   gdk_display_beep(gdk_display_get_default());
@@ -13,37 +14,6 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName) {
   static int self;  // any distinct address will do for "this executable"
   return moduleName ? nullptr : reinterpret_cast<HMODULE>(&self);
 }
-
-namespace gtkwin {
-
-// Each image of an .ico file as a picture: GTK's icon loader takes only the
-// largest, so every image is handed to it as an .ico of its own.
-static GList* Pictures(const std::vector<uint8_t>& ico) {
-  GList* pictures = nullptr;
-  const size_t count = ico.size() >= 6 ? (ico[4] | ico[5] << 8) : 0;
-  for (size_t i = 0; i < count && 6 + 16 * (i + 1) <= ico.size(); ++i) {
-    const uint8_t* entry = &ico[6 + 16 * i];
-    const uint32_t size = entry[8] | entry[9] << 8 | entry[10] << 16 | uint32_t(entry[11]) << 24;
-    const uint32_t offset = entry[12] | entry[13] << 8 | entry[14] << 16 | uint32_t(entry[15]) << 24;
-    if (offset + size > ico.size()) continue;
-    std::vector<uint8_t> one = {0, 0, 1, 0, 1, 0};
-    one.insert(one.end(), entry, entry + 12);
-    const uint32_t at = 6 + 16;
-    for (int b = 0; b < 4; ++b) one.push_back(static_cast<uint8_t>(at >> (8 * b)));
-    one.insert(one.end(), ico.begin() + offset, ico.begin() + offset + size);
-    GdkPixbufLoader* loader = gdk_pixbuf_loader_new_with_type("ico", nullptr);
-    if (loader && gdk_pixbuf_loader_write(loader, one.data(), one.size(), nullptr) &&
-        gdk_pixbuf_loader_close(loader, nullptr)) {
-      if (GdkPixbuf* picture = gdk_pixbuf_loader_get_pixbuf(loader)) {
-        pictures = g_list_append(pictures, g_object_ref(picture));
-      }
-    }
-    if (loader) g_object_unref(loader);
-  }
-  return pictures;
-}
-
-}  // namespace gtkwin
 
 // A shared icon: every load of the same group gives the same handle, kept
 // for the life of the process.
@@ -56,7 +26,7 @@ HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
   }
   const auto found = s.resources.icons.find(id);
   if (found == s.resources.icons.end()) return nullptr;
-  GList* pictures = gtkwin::Pictures(found->second);
+  GList* pictures = gtkwin::IconPictures(found->second);
   if (!pictures) return nullptr;
   s.icons.push_back(std::make_unique<HICON__>(HICON__{id, pictures}));
   return s.icons.back().get();

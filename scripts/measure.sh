@@ -1,33 +1,76 @@
 #!/usr/bin/env bash
-# Measures the figures in the README: the executable's size, and under Wine
-# the time from starting the process to the dialog showing white and from
-# one keystroke to the other group updated, each against a minimal dialog
-# program built and run the same way, in the same run.
+# Measures the figures in the README, each against a minimal program of the
+# same kind built and run the same way, in the same run:
+#  - sizes of the executables;
+#  - rgbhsv.exe under Wine with a prefix already made: start of the process
+#    to the dialog showing white, and one keystroke to the other group
+#    updated (measured inside Wine, against bench/baseline_dialog.cpp);
+#  - the native program: start to showing white, resident memory then, and
+#    one keystroke to the other group updated (measured from outside on the
+#    X display with openbox, against bench/minimal_gtk_window.cpp);
+#  - the first start of rgbhsv.exe under Wine on a new prefix, as a user's
+#    first start is (against the minimal dialog's, each on a new prefix).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
-scripts/ensure-packages.sh "${WINE_PACKAGES[@]}"
+source scripts/native-env.sh
+scripts/ensure-packages.sh "${WINE_PACKAGES[@]}" "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" libxtst-dev
 cmake --preset windows >/dev/null
 cmake --build --preset windows >/dev/null
+cmake --preset native >/dev/null
+cmake --build --preset native --target rgbhsv_native x11_latency minimal_gtk_window >/dev/null
 
-wine_prefix "$PWD/build/wine-measure" --fresh --desktop 1024x768 >/dev/null
 program=build/windows/rgbhsv.exe
 baseline=build/windows/bench/baseline_dialog.exe
 latency=build/windows/bench/wine_latency.exe
+native=build/native/rgbhsv
+minimal=build/native/bench/minimal_gtk_window
 starts=${STARTS:-10}
 keys=${KEYSTROKES:-40}
+firsts=${FIRST_STARTS:-3}
 
-measure() {  # exe title ready-text -> "start_ms N keystroke_ms N"
+ratio() { awk -v a="$2" -v b="$3" -v what="$1" -v unit="$4" -v base="$5" \
+  'BEGIN { printf "%s: %s %s, %s %s %s, ratio %.2f\n", what, a, unit, base, b, unit, a / b }'; }
+
+# Under Wine, with a prefix made once.
+wine_prefix "$PWD/build/wine-measure" --fresh --desktop 1024x768 >/dev/null
+measure_wine() {  # exe title ready-text -> "start_ms N keystroke_ms N"
   xvfb-run -a -s "-screen 0 1024x768x24" wine "$latency" "$PWD/$1" "$2" "$3" "$starts" "$keys" 2>/dev/null | tr -d '\r'
 }
-ours=$(measure "$program" "RGB <-> HSV" 0)
-base=$(measure "$baseline" "Baseline" 255)
-read -r _ ours_start _ ours_key <<<"$ours"
-read -r _ base_start _ base_key <<<"$base"
+read -r _ wine_start _ wine_key <<<"$(measure_wine "$program" "RGB <-> HSV" 0)"
+read -r _ base_start _ base_key <<<"$(measure_wine "$baseline" "Baseline" 255)"
+
+# Natively, and Wine's first starts, from outside on one X display. The
+# ready point is inside the red field (the minimal programs have a field
+# there too); the keystroke's effect is watched on the HSV fields (on the
+# minimal GTK window, on its one field).
+outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  openbox --sm-disable >/dev/null 2>&1 &
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done
+  x11=build/native/bench/x11_latency
+  echo native $($x11 "RGB <-> HSV" "$1" "$2" 124 34 83 76 142 23 -- "$3")
+  echo minimal $($x11 "Baseline" "$1" "$2" 124 34 83 23 47 23 -- "$4")
+  first() {  # title exe -> the median of first starts, each on a new prefix
+    for i in $(seq "$5"); do
+      prefix=$(mktemp -d)/prefix
+      $x11 "$1" 1 0 124 34 0 0 0 0 -- env WINEPREFIX="$prefix" WINEDEBUG=-all \
+        WINEDLLOVERRIDES="mscoree,mshtml=" wine "$2" 2>/dev/null | awk "{print \$2}"
+      WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+      rm -rf "$(dirname "$prefix")"
+    done | sort -n | awk "{ v[NR] = \$1 } END { print v[int((NR + 1) / 2)] }"
+  }
+  echo first $(first "RGB <-> HSV" "$PWD/$5" "" "" "$7") $(first "Baseline" "$PWD/$6" "" "" "$7")
+' _ "$starts" "$keys" "$native" "$minimal" "$program" "$baseline" "$firsts")
+read -r _ _ native_start _ native_rss _ native_key <<<"$(grep '^native' <<<"$outside")"
+read -r _ _ minimal_start _ minimal_rss _ minimal_key <<<"$(grep '^minimal' <<<"$outside")"
+read -r _ first_program first_baseline <<<"$(grep '^first' <<<"$outside")"
 
 echo "rgbhsv.exe: $(stat -c %s "$program") bytes (minimal dialog program: $(stat -c %s "$baseline") bytes)"
-awk -v a="$ours_start" -v b="$base_start" \
-  'BEGIN { printf "start to dialog showing white: %s ms, minimal dialog %s ms, ratio %.2f\n", a, b, a / b }'
-awk -v a="$ours_key" -v b="$base_key" \
-  'BEGIN { printf "keystroke to other group updated: %s ms, minimal dialog %s ms, ratio %.2f\n", a, b, a / b }'
-echo "(medians of $starts starts and $keys keystrokes, Wine $(wine --version 2>/dev/null | tr -d '\r'))"
+echo "native rgbhsv: $(stat -c %s "$native") bytes (minimal GTK window: $(stat -c %s "$minimal") bytes)"
+ratio "Wine, start to dialog showing white" "$wine_start" "$base_start" ms "minimal dialog"
+ratio "Wine, keystroke to other group updated" "$wine_key" "$base_key" ms "minimal dialog"
+ratio "Wine on a new prefix, first start to dialog showing white" "$first_program" "$first_baseline" ms "minimal dialog"
+ratio "native, start to dialog showing white" "$native_start" "$minimal_start" ms "minimal GTK window"
+ratio "native, resident memory" "$native_rss" "$minimal_rss" kB "minimal GTK window"
+ratio "native, keystroke to other group updated" "$native_key" "$minimal_key" ms "minimal GTK window"
+echo "(medians of $starts starts, $keys keystrokes and $firsts first starts; $(wine --version 2>/dev/null | tr -d '\r'), GTK $(pkg-config --modversion gtk+-3.0))"

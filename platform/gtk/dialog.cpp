@@ -42,33 +42,9 @@ static BaseUnits Measure(const std::string& family, int points) {
   return {(width / 26 + 1) / 2, ascent + descent};
 }
 
-// What DefDlgProc does: the dialog procedure first, then the defaults the
-// dialog relies on.
-static LRESULT CALLBACK DialogWindowProc(HWND dialog, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
-  const INT_PTR handled = dialog->dialogProc(dialog, message, wParam, lParam);
-  if (handled) return handled;
-  if (message == WM_SETICON || message == WM_GETICON) {
-    HICON& slot = wParam == ICON_BIG ? dialog->bigIcon : dialog->smallIcon;
-    HICON previous = slot;
-    if (message == WM_SETICON) {
-      slot = reinterpret_cast<HICON>(lParam);
-      if (slot) gtk_window_set_icon_list(GTK_WINDOW(dialog->widget), slot->pixbufs);
-    }
-    return reinterpret_cast<LRESULT>(previous);
-  }
-  return DefaultProc(dialog, message, wParam, lParam);
+static void OnClicked(GtkButton*, gpointer button) {
+  if (HWND b = windows::Live(static_cast<HWND>(button))) windows::Notify(b, BN_CLICKED);
 }
-
-static HWND NewWindow(WindowKind kind) {
-  state().windows.push_back(std::make_unique<HWND__>());
-  HWND w = state().windows.back().get();
-  w->kind = kind;
-  w->dc.window = w;
-  return w;
-}
-
-static void OnClicked(GtkButton*, gpointer button) { Notify(static_cast<HWND>(button), BN_CLICKED); }
 
 // The close box asks, as WM_CLOSE; the dialog decides.
 static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer dialog) {
@@ -84,15 +60,18 @@ static void OnRealize(GtkWidget* window, gpointer) {
   gdk_window_set_decorations(frame, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
 }
 
-// The user moved the focus with the mouse.
+// The user moved the focus with the mouse: the dialog manager's focus
+// follows GTK's.
 static void OnSetFocus(GtkWindow*, GtkWidget* widget, gpointer) {
-  if (HWND w = WindowOf(widget)) state().focus = w;
+  HWND w = WindowOf(widget);
+  if (w && w != GetFocus()) SetFocus(w);
 }
 
 static GtkWidget* NewControl(HWND control) {
   switch (control->kind) {
     case WindowKind::Button: {
       GtkWidget* button = gtk_button_new_with_label(control->text.c_str());
+      gtk_widget_set_focus_on_click(button, TRUE);
       g_signal_connect(button, "clicked", G_CALLBACK(OnClicked), control);
       return button;
     }
@@ -105,6 +84,13 @@ static bool IsTabStop(HWND control) {
   return (control->style & WS_TABSTOP) && !(control->style & WS_DISABLED);
 }
 
+static NativeWindow& Attach(HWND window) {
+  state().natives.push_back(std::make_unique<NativeWindow>());
+  window->native = state().natives.back().get();
+  window->native->dc.window = window;
+  return *window->native;
+}
+
 static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
   const auto name = reinterpret_cast<ULONG_PTR>(templateName);
   if (name > 0xFFFF || proc == nullptr) return nullptr;  // known by number only
@@ -115,15 +101,12 @@ static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) 
   auto x = [&](int du) { return MulDiv(du, base.x, 4); };
   auto y = [&](int du) { return MulDiv(du, base.y, 8); };
 
-  HWND dialog = NewWindow(WindowKind::Dialog);
-  dialog->style = spec.style;
-  dialog->text = spec.caption;
-  dialog->proc = DialogWindowProc;
-  dialog->dialogProc = proc;
-  dialog->width = x(spec.cx);
-  dialog->height = y(spec.cy);
+  HWND dialog = windows::FromTemplate(spec, proc);
+  NativeWindow& d = Attach(dialog);
+  d.width = x(spec.cx);
+  d.height = y(spec.cy);
   GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-  dialog->widget = window;
+  d.widget = d.outer = window;
   g_object_set_data(G_OBJECT(window), "rgbhsv-hwnd", dialog);
   gtk_widget_set_name(window, "rgbhsv-dialog");
   gtk_window_set_title(GTK_WINDOW(window), spec.caption.c_str());
@@ -136,68 +119,28 @@ static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) 
   g_signal_connect(window, "key-release-event", G_CALLBACK(OnKeyRelease), dialog);
   g_signal_connect(window, "set-focus", G_CALLBACK(OnSetFocus), nullptr);
   GtkWidget* fixed = gtk_fixed_new();
-  gtk_widget_set_size_request(fixed, dialog->width, dialog->height);
+  gtk_widget_set_size_request(fixed, d.width, d.height);
   gtk_container_add(GTK_CONTAINER(window), fixed);
 
-  for (const res::ControlSpec& c : spec.controls) {
-    HWND control = NewWindow(c.className == "BUTTON" ? WindowKind::Button
-                             : c.className == "EDIT" ? WindowKind::Edit
-                                                     : WindowKind::Static);
-    control->id = c.id;
-    control->style = c.style;
-    control->text = c.text;
-    control->edit.text = c.text;
-    control->edit.digitsOnly = (c.style & ES_NUMBER) != 0;
-    control->proc = control->kind == WindowKind::Button ? ButtonProc
-                    : control->kind == WindowKind::Edit ? EditProc
-                                                        : StaticProc;
-    control->parent = dialog;
+  for (size_t i = 0; i < spec.controls.size(); ++i) {
+    const res::ControlSpec& c = spec.controls[i];
+    HWND control = dialog->children[i];
+    NativeWindow& n = Attach(control);
     const int border = (c.style & WS_BORDER) && control->kind == WindowKind::Static ? 2 : 0;
-    control->width = x(c.cx) - border;
-    control->height = y(c.cy) - border;
+    n.width = x(c.cx) - border;
+    n.height = y(c.cy) - border;
     GtkWidget* widget = NewControl(control);
-    if (!control->outer) control->outer = widget;
-    control->widget = widget;
+    n.widget = widget;
+    if (!n.outer) n.outer = widget;
     g_object_set_data(G_OBJECT(widget), "rgbhsv-hwnd", control);
-    gtk_widget_set_size_request(control->outer, x(c.cx), y(c.cy));
+    gtk_widget_set_size_request(n.outer, x(c.cx), y(c.cy));
     gtk_widget_set_can_focus(widget, IsTabStop(control));
     if (c.style & WS_DISABLED) gtk_widget_set_sensitive(widget, FALSE);
-    gtk_fixed_put(GTK_FIXED(fixed), control->outer, x(c.x), y(c.y));
-    dialog->children.push_back(control);
+    gtk_fixed_put(GTK_FIXED(fixed), n.outer, x(c.x), y(c.y));
   }
   gtk_widget_show_all(fixed);
-
-  // A TRUE result asks the dialog manager to focus the first tab stop.
-  HWND first = nullptr;
-  for (HWND child : dialog->children) {
-    if (!first && IsTabStop(child)) first = child;
-  }
-  if (proc(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && Live(dialog) && first) {
-    SetFocus(first);
-  }
+  windows::Initialise(dialog, param);
   return dialog;
-}
-
-// Moves the focus to the next (or previous) tab stop in template order,
-// wrapping, and selects the whole text of a field it lands on.
-static void Tab(HWND dialog, bool forward) {
-  const auto& controls = dialog->children;
-  const size_t n = controls.size();
-  size_t at = forward ? n - 1 : 0;
-  for (size_t i = 0; i < n; ++i) {
-    if (controls[i] == GetFocus()) at = i;
-  }
-  for (size_t step = 1; step <= n; ++step) {
-    HWND next = controls[(forward ? at + step : at + n - step) % n];
-    if (!IsTabStop(next)) continue;
-    if (next->kind == WindowKind::Edit) SendMessageA(next, EM_SETSEL, 0, -1);
-    SetFocus(next);
-    return;
-  }
-}
-
-static void Command(HWND dialog, int id, WORD code, HWND control) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
 static gboolean Key(HWND dialog, UINT message, WPARAM key) {
@@ -209,10 +152,8 @@ static gboolean Key(HWND dialog, UINT message, WPARAM key) {
   return TRUE;
 }
 
-
-
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
-  HWND dialog = Live(static_cast<HWND>(data));
+  HWND dialog = windows::Live(static_cast<HWND>(data));
   if (!dialog) return FALSE;
   const guint mods = event->state & gtk_accelerator_get_default_mod_mask();
   HWND focus = GetFocus();
@@ -220,7 +161,7 @@ gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
     case GDK_KEY_Tab:
     case GDK_KEY_ISO_Left_Tab:
       if (mods & GDK_SHIFT_MASK || event->keyval == GDK_KEY_ISO_Left_Tab) {
-        Tab(dialog, false);
+        windows::Tab(dialog, false);
         return TRUE;
       }
       return Key(dialog, WM_KEYDOWN, VK_TAB);
@@ -238,7 +179,7 @@ gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
 }
 
 gboolean OnKeyRelease(GtkWidget*, GdkEventKey* event, gpointer data) {
-  HWND dialog = Live(static_cast<HWND>(data));
+  HWND dialog = windows::Live(static_cast<HWND>(data));
   HWND focus = GetFocus();
   if (dialog && event->keyval == GDK_KEY_space && focus && focus->kind == WindowKind::Button) {
     return Key(dialog, WM_KEYUP, VK_SPACE);
@@ -254,12 +195,9 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC pro
                                LPARAM initParam) {
   HWND dialog = CreateFromTemplate(templateName, proc, initParam);
   if (dialog == nullptr) return -1;
-  if (!dialog->ended) {
-    ShowWindow(dialog, SW_SHOW);
-    dialog->inModalLoop = true;
-    while (!dialog->ended) gtk_main_iteration();
-    dialog->inModalLoop = false;
-  }
+  // The modal loop: GTK's main loop, until EndDialog.
+  if (!dialog->ended) ShowWindow(dialog, SW_SHOW);
+  while (!dialog->ended) gtk_main_iteration();
   const INT_PTR result = dialog->result;
   DestroyWindow(dialog);
   return result;
@@ -272,73 +210,16 @@ HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC pro
   return dialog;
 }
 
-BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
-  if (!Live(dialog) || dialog->kind != WindowKind::Dialog) return FALSE;
-  dialog->ended = true;  // the modal loop ends once the current message is done
-  dialog->result = result;
-  gtk_widget_hide(dialog->widget);
-  return TRUE;
-}
-
-BOOL WINAPI DestroyWindow(HWND window) {
-  if (!Live(window)) return FALSE;
-  window->proc(window, WM_DESTROY, 0, 0);
-  for (HWND child : window->children) child->destroyed = true;
-  window->destroyed = true;
-  gtk_widget_destroy(window->kind == WindowKind::Dialog ? window->widget : window->outer);
-  if (!Live(state().focus)) state().focus = nullptr;
-  return TRUE;
-}
-
 BOOL WINAPI ShowWindow(HWND window, int command) {
-  if (!Live(window)) return FALSE;
-  GtkWidget* widget = window->kind == WindowKind::Dialog ? window->widget : window->outer;
+  if (!windows::Live(window)) return FALSE;
+  GtkWidget* widget = Native(window).outer;
   const bool wasVisible = gtk_widget_get_visible(widget);
   gtk_widget_set_visible(widget, command != SW_HIDE);
   return wasVisible;
 }
 
 BOOL WINAPI IsWindowVisible(HWND window) {
-  if (!Live(window)) return FALSE;
+  if (!windows::Live(window)) return FALSE;
   if (window->parent) return IsWindowVisible(window->parent);
-  return gtk_widget_get_visible(window->widget);
-}
-
-HWND WINAPI SetFocus(HWND window) {
-  HWND previous = GetFocus();
-  if (window == nullptr || !Live(window)) return previous;
-  if (window->kind != WindowKind::Dialog) gtk_widget_grab_focus(window->widget);
-  state().focus = window;
-  return previous;
-}
-
-HWND WINAPI GetFocus() { return Live(state().focus); }
-
-BOOL WINAPI IsDialogMessageA(HWND dialog, MSG* msg) {
-  if (!Live(dialog) || msg == nullptr || !Live(msg->hwnd)) return FALSE;
-  if (msg->hwnd != dialog && msg->hwnd->parent != dialog) return FALSE;
-  HWND focus = GetFocus();
-  if (msg->message == WM_KEYDOWN) {
-    switch (msg->wParam) {
-      case VK_TAB:
-        Tab(dialog, true);
-        return TRUE;
-      case VK_ESCAPE:
-        Command(dialog, IDCANCEL, BN_CLICKED, GetDlgItem(dialog, IDCANCEL));
-        return TRUE;
-      case VK_RETURN:
-        // A focused push button is the default one, as on Windows, so Enter
-        // presses it; with no default button, Enter is IDOK.
-        if (focus && focus->parent == dialog && focus->kind == WindowKind::Button) {
-          Notify(focus, BN_CLICKED);
-        } else {
-          Command(dialog, IDOK, BN_CLICKED, GetDlgItem(dialog, IDOK));
-        }
-        return TRUE;
-      default:
-        break;
-    }
-  }
-  SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
-  return TRUE;
+  return gtk_widget_get_visible(Widget(window));
 }

@@ -1,4 +1,4 @@
-// Edit controls over GtkEntry. The shared edit rules decide what typing,
+// Edit controls over GtkEntry. The shared edit control decides what typing,
 // pasting, deleting and writing do; the entry only shows the result. Keys
 // that edit are taken before GTK sees them, so that a keystroke is one edit
 // with one change notification, sent before it returns, exactly as on
@@ -11,10 +11,10 @@
 
 namespace gtkwin {
 
-static GtkEditable* Editable(HWND edit) { return GTK_EDITABLE(edit->widget); }
+static GtkEditable* Editable(HWND edit) { return GTK_EDITABLE(Widget(edit)); }
 
 // Where the user has put the caret or selection meanwhile.
-static void TakeSelection(HWND edit) {
+void TakeSelection(HWND edit) {
   int start = 0, end = 0;
   if (!gtk_editable_get_selection_bounds(Editable(edit), &start, &end)) {
     start = end = gtk_editable_get_position(Editable(edit));
@@ -23,83 +23,22 @@ static void TakeSelection(HWND edit) {
 }
 
 // Shows the state in the entry, without taking it for a change of GTK's.
-static void Show(HWND edit) {
-  g_signal_handler_block(edit->widget, edit->changedHandler);
-  if (std::strcmp(gtk_entry_get_text(GTK_ENTRY(edit->widget)), edit->edit.text.c_str()) != 0) {
-    gtk_entry_set_text(GTK_ENTRY(edit->widget), edit->edit.text.c_str());
+void ShowEdit(HWND edit) {
+  GtkWidget* entry = Widget(edit);
+  g_signal_handler_block(entry, Native(edit).changedHandler);
+  if (std::strcmp(gtk_entry_get_text(GTK_ENTRY(entry)), edit->edit.text.c_str()) != 0) {
+    gtk_entry_set_text(GTK_ENTRY(entry), edit->edit.text.c_str());
   }
   gtk_editable_select_region(Editable(edit), static_cast<int>(edit->edit.selStart),
                              static_cast<int>(edit->edit.selEnd));
-  g_signal_handler_unblock(edit->widget, edit->changedHandler);
+  g_signal_handler_unblock(entry, Native(edit).changedHandler);
 }
 
-static void Send(HWND edit, const edit::Notifications& n) {
-  Show(edit);
-  if (n.maxText) Notify(edit, EN_MAXTEXT);
-  if (n.update) Notify(edit, EN_UPDATE);
-  if (n.change) Notify(edit, EN_CHANGE);
-}
-
-static std::string ClipboardText() {
+std::string ClipboardText() {
   gchar* text = gtk_clipboard_wait_for_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
   std::string result = text ? text : "";
   g_free(text);
   return result;
-}
-
-LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  edit::EditState& e = window->edit;
-  switch (message) {
-    case WM_SETTEXT:
-      Send(window, edit::SetText(e, lParam ? reinterpret_cast<const char*>(lParam) : ""));
-      return TRUE;
-    case WM_GETTEXT: {
-      if (wParam == 0) return 0;
-      const size_t n = std::min<size_t>(e.text.size(), wParam - 1);
-      std::memcpy(reinterpret_cast<char*>(lParam), e.text.data(), n);
-      reinterpret_cast<char*>(lParam)[n] = '\0';
-      return static_cast<LRESULT>(n);
-    }
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(e.text.size());
-    case EM_LIMITTEXT:
-      e.limit = wParam ? wParam : 0x7FFFFFFE;
-      return 0;
-    case EM_SETSEL:
-      edit::Select(e, static_cast<INT_PTR>(wParam), static_cast<LPARAM>(lParam));
-      Show(window);
-      return 0;
-    case EM_GETSEL:
-      TakeSelection(window);
-      if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(e.selStart);
-      if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(e.selEnd);
-      return MAKELONG(e.selStart, e.selEnd);
-    case WM_CHAR: {
-      const char c = static_cast<char>(wParam);
-      if (c == 0x16) return SendMessageA(window, WM_PASTE, 0, 0);  // Ctrl+V
-      if (c == 0x1A) return SendMessageA(window, WM_UNDO, 0, 0);   // Ctrl+Z
-      TakeSelection(window);
-      Send(window, edit::Type(e, c));
-      return 0;
-    }
-    case WM_PASTE: {
-      const std::string text = ClipboardText();
-      TakeSelection(window);
-      Send(window, edit::Paste(e, text));
-      return 0;
-    }
-    case WM_CLEAR:
-      TakeSelection(window);
-      Send(window, edit::Clear(e));
-      return 0;
-    case WM_UNDO:
-    case EM_UNDO:
-      TakeSelection(window);
-      Send(window, edit::Undo(e));
-      return TRUE;
-    default:
-      return DefaultProc(window, message, wParam, lParam);
-  }
 }
 
 // Ctrl+X: the selection to the clipboard, then deleted.
@@ -133,7 +72,7 @@ gboolean EditKey(HWND edit, GdkEventKey* event) {
     edit::EditState& e = edit->edit;
     if (e.selStart == e.selEnd && e.selEnd < e.text.size()) {
       edit::Select(e, static_cast<long long>(e.selStart), static_cast<long long>(e.selEnd + 1));
-      Show(edit);
+      ShowEdit(edit);
     }
     SendMessageA(edit, WM_CLEAR, 0, 0);
     return TRUE;
@@ -147,23 +86,23 @@ gboolean EditKey(HWND edit, GdkEventKey* event) {
 }
 
 static gboolean FlushChange(gpointer data) {
-  HWND edit = Live(static_cast<HWND>(data));
-  if (edit && edit->changePending) {
-    edit->changePending = false;
-    Notify(edit, EN_UPDATE);
-    Notify(edit, EN_CHANGE);
+  HWND edit = windows::Live(static_cast<HWND>(data));
+  if (edit && Native(edit).changePending) {
+    Native(edit).changePending = false;
+    windows::Notify(edit, EN_UPDATE);
+    windows::Notify(edit, EN_CHANGE);
   }
   return G_SOURCE_REMOVE;
 }
 
 static void OnChanged(GtkEditable* editable, gpointer data) {
-  HWND edit = Live(static_cast<HWND>(data));
+  HWND edit = windows::Live(static_cast<HWND>(data));
   if (!edit) return;
   edit->edit.text = gtk_entry_get_text(GTK_ENTRY(editable));
   edit->edit.canUndo = false;
   TakeSelection(edit);
-  if (!edit->changePending) {
-    edit->changePending = true;
+  if (!Native(edit).changePending) {
+    Native(edit).changePending = true;
     g_idle_add(FlushChange, edit);
   }
 }
@@ -180,11 +119,11 @@ static void OnCut(GtkEntry* entry, gpointer data) {
 
 GtkWidget* NewEdit(HWND edit) {
   GtkWidget* entry = gtk_entry_new();
-  edit->widget = entry;
+  Native(edit).widget = entry;
   gtk_entry_set_has_frame(GTK_ENTRY(entry), (edit->style & WS_BORDER) != 0);
   gtk_entry_set_width_chars(GTK_ENTRY(entry), 1);
   gtk_entry_set_text(GTK_ENTRY(entry), edit->edit.text.c_str());
-  edit->changedHandler = g_signal_connect(entry, "changed", G_CALLBACK(OnChanged), edit);
+  Native(edit).changedHandler = g_signal_connect(entry, "changed", G_CALLBACK(OnChanged), edit);
   g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
   g_signal_connect(entry, "cut-clipboard", G_CALLBACK(OnCut), edit);
   return entry;

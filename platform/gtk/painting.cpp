@@ -25,20 +25,26 @@ static void Fill(HDC dc, COLORREF color) {
   cairo_paint(dc->cairo);
 }
 
-LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+}  // namespace gtkwin
+
+using gtkwin::Native;
+
+// Statics: a black rectangle paints black; all erase to the dialog's
+// background.
+LRESULT CALLBACK windows::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       if (dc && dc->cairo) {
-        gtk_render_background(gtk_widget_get_style_context(window->parent->widget), dc->cairo, 0, 0,
-                              window->width, window->height);
+        gtk_render_background(gtk_widget_get_style_context(gtkwin::Widget(window->parent)), dc->cairo, 0,
+                              0, Native(window).width, Native(window).height);
       }
       return TRUE;
     }
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
-      if ((window->style & 0x1F) == SS_BLACKRECT) Fill(dc, 0x00000000);
+      if ((window->style & 0x1F) == SS_BLACKRECT) gtkwin::Fill(dc, 0x00000000);
       EndPaint(window, &paint);
       return 0;
     }
@@ -47,14 +53,15 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
+namespace gtkwin {
+
 static gboolean OnDraw(GtkWidget*, cairo_t* cairo, gpointer data) {
-  HWND window = Live(static_cast<HWND>(data));
+  HWND window = windows::Live(static_cast<HWND>(data));
   if (!window) return FALSE;
-  window->dc.cairo = cairo;
+  Native(window).dc.cairo = cairo;
   window->invalid = false;
   SendMessageA(window, WM_PAINT, 0, 0);
-  window->dc.cairo = nullptr;
-  ++window->paints;
+  Native(window).dc.cairo = nullptr;
   return TRUE;
 }
 
@@ -76,15 +83,15 @@ GtkWidget* NewStatic(HWND control) {
     gtk_widget_set_name(frame, "rgbhsv-border");
     gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_IN);
     gtk_container_add(GTK_CONTAINER(frame), area);
-    control->outer = frame;
+    Native(control).outer = frame;
   }
   return area;
 }
 
 // Whether the window has nothing left to paint that it could paint now.
 static bool Painted(HWND window) {
-  if (!Live(window)) return true;
-  if (window->invalid && GTK_IS_DRAWING_AREA(window->widget) && IsWindowVisible(window)) return false;
+  if (!windows::Live(window)) return true;
+  if (window->invalid && GTK_IS_DRAWING_AREA(Widget(window)) && IsWindowVisible(window)) return false;
   for (HWND child : window->children) {
     if (!Painted(child)) return false;
   }
@@ -93,13 +100,13 @@ static bool Painted(HWND window) {
 
 }  // namespace gtkwin
 
-using gtkwin::Live;
+using windows::Live;
 
 BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL erase) {
   if (!Live(window)) return FALSE;
   window->invalid = true;
   window->erase = window->erase || erase;
-  gtk_widget_queue_draw(window->widget);
+  gtk_widget_queue_draw(gtkwin::Widget(window));
   return TRUE;
 }
 
@@ -114,37 +121,21 @@ BOOL WINAPI UpdateWindow(HWND window) {
 
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
   if (!Live(window) || rect == nullptr) return FALSE;
-  *rect = {0, 0, window->width, window->height};
+  *rect = {0, 0, Native(window).width, Native(window).height};
   return TRUE;
 }
 
-// Erases first, where the invalidation asked for it, as Windows does.
-HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint) {
-  if (!Live(window) || paint == nullptr) return nullptr;
-  window->invalid = false;
-  paint->hdc = &window->dc;
-  paint->fErase = FALSE;
-  if (window->erase) {
-    window->erase = false;
-    paint->fErase = SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) == 0;
-  }
-  GetClientRect(window, &paint->rcPaint);
-  return paint->hdc;
-}
-
-BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT*) { return Live(window) ? TRUE : FALSE; }
-
-HDC WINAPI GetDC(HWND window) { return Live(window) ? &window->dc : nullptr; }
+HDC WINAPI GetDC(HWND window) { return Live(window) ? &Native(window).dc : nullptr; }
 
 int WINAPI ReleaseDC(HWND window, HDC) { return Live(window) ? 1 : 0; }
 
 // What the screen shows at a point of the window's client area.
 COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
   if (dc == nullptr || !Live(dc->window)) return 0xFFFFFFFF;
-  GtkWidget* widget = dc->window->widget;
+  GtkWidget* widget = gtkwin::Widget(dc->window);
   GdkWindow* window = gtk_widget_get_window(widget);
-  if (!window || !gtk_widget_get_mapped(widget) || x < 0 || y < 0 || x >= dc->window->width ||
-      y >= dc->window->height) {
+  if (!window || !gtk_widget_get_mapped(widget) || x < 0 || y < 0 || x >= Native(dc->window).width ||
+      y >= Native(dc->window).height) {
     return 0xFFFFFFFF;
   }
   if (!gtk_widget_get_has_window(widget)) {

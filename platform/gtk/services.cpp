@@ -114,8 +114,8 @@ BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record) {
   gtkwin::openCustomColors = record->lpCustColors;
   const GtkColorSelectionChangePaletteWithScreenFunc previous =
       gtk_color_selection_set_change_palette_with_screen_hook(gtkwin::OnPaletteChanged);
-  HWND owner = gtkwin::Live(record->hwndOwner);
-  if (owner) gtk_window_set_transient_for(GTK_WINDOW(dialog), GTK_WINDOW(owner->widget));
+  HWND owner = windows::Live(record->hwndOwner);
+  if (owner) gtk_window_set_transient_for(GTK_WINDOW(dialog), GTK_WINDOW(gtkwin::Widget(owner)));
   gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
   const bool accepted = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
   if (accepted) {

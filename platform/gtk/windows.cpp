@@ -1,6 +1,5 @@
-// Windows, their procedures, and the messages between them.
-#include <cstring>
-
+// The GTK side of the shared windows: what a window's change means for its
+// widget.
 #include "gtk_state.h"
 
 namespace gtkwin {
@@ -10,23 +9,13 @@ State& state() {
   return s;
 }
 
-HWND Live(HWND window) {
-  for (const auto& w : state().windows) {
-    if (w.get() == window) return w->destroyed ? nullptr : window;
-  }
-  return nullptr;
-}
-
 HWND WindowOf(GtkWidget* widget) {
   for (; widget; widget = gtk_widget_get_parent(widget)) {
-    if (auto* w = static_cast<HWND>(g_object_get_data(G_OBJECT(widget), "rgbhsv-hwnd"))) return Live(w);
+    if (auto* w = static_cast<HWND>(g_object_get_data(G_OBJECT(widget), "rgbhsv-hwnd"))) {
+      return windows::Live(w);
+    }
   }
   return nullptr;
-}
-
-void Notify(HWND control, WORD code) {
-  SendMessageA(control->parent, WM_COMMAND, MAKEWPARAM(control->id, code),
-               reinterpret_cast<LPARAM>(control));
 }
 
 bool PumpUntil(bool (*done)(HWND), HWND window, int ms) {
@@ -38,76 +27,40 @@ bool PumpUntil(bool (*done)(HWND), HWND window, int ms) {
   return true;
 }
 
-LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SETTEXT:
-      window->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-      if (GTK_IS_LABEL(window->widget)) gtk_label_set_text(GTK_LABEL(window->widget), window->text.c_str());
-      if (GTK_IS_BUTTON(window->widget)) gtk_button_set_label(GTK_BUTTON(window->widget), window->text.c_str());
-      if (GTK_IS_WINDOW(window->widget)) gtk_window_set_title(GTK_WINDOW(window->widget), window->text.c_str());
-      return TRUE;
-    case WM_GETTEXT: {
-      if (wParam == 0) return 0;
-      const size_t n = std::min<size_t>(window->text.size(), wParam - 1);
-      std::memcpy(reinterpret_cast<char*>(lParam), window->text.data(), n);
-      reinterpret_cast<char*>(lParam)[n] = '\0';
-      return static_cast<LRESULT>(n);
-    }
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(window->text.size());
-    default:
-      return 0;
-  }
+static void TextChanged(HWND window) {
+  GtkWidget* w = Widget(window);
+  const char* text = window->text.c_str();
+  if (GTK_IS_LABEL(w)) gtk_label_set_text(GTK_LABEL(w), text);
+  if (GTK_IS_BUTTON(w)) gtk_button_set_label(GTK_BUTTON(w), text);
+  if (GTK_IS_WINDOW(w)) gtk_window_set_title(GTK_WINDOW(w), text);
 }
 
-// A push button: Space pressed and released on it clicks it; a mouse click
-// arrives through GTK's "clicked".
-LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_KEYDOWN && wParam == VK_SPACE) {
-    window->pushed = true;
-    return 0;
-  }
-  if (message == WM_KEYUP && wParam == VK_SPACE) {
-    if (window->pushed) {
-      window->pushed = false;
-      Notify(window, BN_CLICKED);
-    }
-    return 0;
-  }
-  return DefaultProc(window, message, wParam, lParam);
+// The same picture for both sizes, as the dialog sets it: the window
+// manager picks the image of the size it draws.
+static void IconChanged(HWND dialog) {
+  HICON icon = dialog->bigIcon ? dialog->bigIcon : dialog->smallIcon;
+  if (icon) gtk_window_set_icon_list(GTK_WINDOW(Widget(dialog)), icon->pictures);
 }
+
+static void Focused(HWND control) {
+  if (control->kind != WindowKind::Dialog) gtk_widget_grab_focus(Widget(control));
+}
+
+static void Destroyed(HWND window) {
+  gtk_widget_destroy(window->kind == WindowKind::Dialog ? Widget(window) : Native(window).outer);
+}
+
+static HDC DeviceContext(HWND window) { return &Native(window).dc; }
 
 }  // namespace gtkwin
 
-using gtkwin::Live;
-
-LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return Live(window) ? window->proc(window, message, wParam, lParam) : 0;
-}
-
-HWND WINAPI GetDlgItem(HWND dialog, int id) {
-  if (!Live(dialog)) return nullptr;
-  for (HWND child : dialog->children) {
-    if (child->id == id) return child;
-  }
-  return nullptr;
-}
-
-int WINAPI GetDlgCtrlID(HWND control) { return Live(control) ? control->id : 0; }
-
-LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
-  if (!Live(window) || index != GWLP_WNDPROC) return 0;
-  return reinterpret_cast<LONG_PTR>(window->proc);
-}
-
-LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR newLong) {
-  if (!Live(window) || index != GWLP_WNDPROC) return 0;
-  const WNDPROC previous = window->proc;
-  window->proc = reinterpret_cast<WNDPROC>(newLong);
-  return reinterpret_cast<LONG_PTR>(previous);
-}
-
-LRESULT WINAPI CallWindowProcA(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
-                               LPARAM lParam) {
-  return previous ? previous(window, message, wParam, lParam) : 0;
-}
+const windows::Hooks windows::hooks = {
+    gtkwin::TextChanged,
+    gtkwin::IconChanged,
+    gtkwin::TakeSelection,
+    gtkwin::ShowEdit,
+    gtkwin::ClipboardText,
+    gtkwin::Focused,
+    gtkwin::Destroyed,
+    gtkwin::DeviceContext,
+};

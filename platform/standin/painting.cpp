@@ -5,23 +5,28 @@
 
 namespace standin {
 
+using windows::Live;
+
 // The face color that dialogs and statics erase to.
 constexpr COLORREF kFace = 0x00F0F0F0;
 
 static void PaintWhole(HWND window, COLORREF color) {
-  window->painted = true;
-  window->paintedColor = color;
+  Native(window).painted = true;
+  Native(window).paintedColor = color;
 }
 
-LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+}  // namespace standin
+
+// Statics: a black rectangle paints black; all erase to the face color.
+LRESULT CALLBACK windows::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
-      PaintWhole(window, kFace);
+      standin::PaintWhole(window, standin::kFace);
       return TRUE;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
-      if ((window->style & 0x1F) == SS_BLACKRECT) PaintWhole(window, 0x00000000);
+      if ((window->style & 0x1F) == SS_BLACKRECT) standin::PaintWhole(window, 0x00000000);
       EndPaint(window, &paint);
       return 0;
     }
@@ -29,6 +34,8 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       return DefaultProc(window, message, wParam, lParam);
   }
 }
+
+namespace standin {
 
 void PaintInvalid(HWND window, bool children) {
   if (!IsWindowVisible(window)) return;
@@ -53,7 +60,8 @@ BrushCounts Brushes() {
 
 }  // namespace standin
 
-using standin::Live;
+using windows::Live;
+using standin::Native;
 
 BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL erase) {
   if (!Live(window)) return FALSE;
@@ -73,35 +81,19 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
   // MS Sans Serif 8 at 96 dpi: a dialog unit is 6/4 by 13/8 pixels. A border
   // takes one pixel on each side.
   const LONG border = (window->style & WS_BORDER) ? 2 : 0;
-  *rect = {0, 0, window->cx * 6 / 4 - border, window->cy * 13 / 8 - border};
+  *rect = {0, 0, Native(window).cx * 6 / 4 - border, Native(window).cy * 13 / 8 - border};
   return TRUE;
 }
 
-// Erases first, where the invalidation asked for it, as Windows does.
-HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint) {
-  if (!Live(window) || paint == nullptr) return nullptr;
-  window->invalid = false;
-  paint->hdc = &window->dc;
-  paint->fErase = FALSE;
-  if (window->erase) {
-    window->erase = false;
-    paint->fErase = SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) == 0;
-  }
-  GetClientRect(window, &paint->rcPaint);
-  return paint->hdc;
-}
-
-BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT*) { return Live(window) ? TRUE : FALSE; }
-
-HDC WINAPI GetDC(HWND window) { return Live(window) ? &window->dc : nullptr; }
+HDC WINAPI GetDC(HWND window) { return Live(window) ? &Native(window).dc : nullptr; }
 
 int WINAPI ReleaseDC(HWND window, HDC) { return Live(window) ? 1 : 0; }
 
 COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
   RECT client = {0, 0, 0, 0};
-  if (dc == nullptr || !GetClientRect(dc->window, &client) || !dc->window->painted) return 0xFFFFFFFF;
+  if (dc == nullptr || !GetClientRect(dc->window, &client) || !Native(dc->window).painted) return 0xFFFFFFFF;
   if (x < 0 || y < 0 || x >= client.right || y >= client.bottom) return 0xFFFFFFFF;
-  return dc->window->paintedColor;
+  return Native(dc->window).paintedColor;
 }
 
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {

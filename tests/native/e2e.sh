@@ -106,16 +106,12 @@ expect_fields() {
 into_field() { key $(printf 'Tab %.0s' $(seq "$1")); }
 back_from_field() { key $(printf 'Tab %.0s' $(seq $((7 - $1)))); }
 
-exit_code() {
-  local status=0
-  wait_for 10 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end"
-  wait "$program_pid" || status=$?
-  echo "$status"
-}
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 
 finish() {
-  local status
-  status=$(exit_code)
+  wait_for 10 program_ended || fail "the program did not end"
+  local status=0
+  wait "$program_pid" || status=$?
   [ "$status" = 0 ] || fail "exit code $status"
   local written
   written=$(find "$home" -mindepth 1 | head -5)

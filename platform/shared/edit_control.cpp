@@ -1,15 +1,17 @@
-// The edit control: the shared edit rules applied to the control's state,
-// and their notifications sent to the parent before the change returns.
+// The edit control's window procedure: the edit rules applied to the
+// control's state, shown by the implementation, and their notifications sent
+// to the parent before the change returns.
 #include <cstring>
 
-#include "state.h"
+#include "window.h"
 
-namespace standin {
+namespace windows {
 
-static void Send(HWND edit, const edit::Notifications& n) {
-  if (n.maxText) Notify(edit, EN_MAXTEXT);
-  if (n.update) Notify(edit, EN_UPDATE);
-  if (n.change) Notify(edit, EN_CHANGE);
+static void Send(HWND window, const edit::Notifications& n) {
+  hooks.showEdit(window);
+  if (n.maxText) Notify(window, EN_MAXTEXT);
+  if (n.update) Notify(window, EN_UPDATE);
+  if (n.change) Notify(window, EN_CHANGE);
 }
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -32,8 +34,10 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case EM_SETSEL:
       edit::Select(e, static_cast<INT_PTR>(wParam), static_cast<LPARAM>(lParam));
+      hooks.showEdit(window);
       return 0;
     case EM_GETSEL:
+      hooks.takeSelection(window);
       if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(e.selStart);
       if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(e.selEnd);
       return MAKELONG(e.selStart, e.selEnd);
@@ -41,17 +45,23 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       const char c = static_cast<char>(wParam);
       if (c == 0x16) return SendMessageA(window, WM_PASTE, 0, 0);  // Ctrl+V
       if (c == 0x1A) return SendMessageA(window, WM_UNDO, 0, 0);   // Ctrl+Z
+      hooks.takeSelection(window);
       Send(window, edit::Type(e, c));
       return 0;
     }
-    case WM_PASTE:
-      Send(window, edit::Paste(e, state().clipboard));
+    case WM_PASTE: {
+      const std::string text = hooks.clipboardText();
+      hooks.takeSelection(window);
+      Send(window, edit::Paste(e, text));
       return 0;
+    }
     case WM_CLEAR:
+      hooks.takeSelection(window);
       Send(window, edit::Clear(e));
       return 0;
     case WM_UNDO:
     case EM_UNDO:
+      hooks.takeSelection(window);
       Send(window, edit::Undo(e));
       return TRUE;
     default:
@@ -59,4 +69,4 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-}  // namespace standin
+}  // namespace windows

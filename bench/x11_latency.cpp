@@ -149,8 +149,9 @@ int main(int argc, char** argv) {
       XTestFakeMotionEvent(display, -1, rx, ry, CurrentTime);
       XTestFakeButtonEvent(display, 1, True, CurrentTime);
       XTestFakeButtonEvent(display, 1, False, CurrentTime);
+      // No wait: the server and the program take the click and the keys in
+      // the order they were sent.
       XSync(display, False);
-      std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let the click settle
       for (int k = 0; k < keystrokes; ++k) {
         const auto before = Pixels(window, wx, wy, ww, wh);
         const double t = Now();

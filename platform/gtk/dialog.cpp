@@ -91,7 +91,7 @@ static NativeWindow& Attach(HWND window) {
   return *window->native;
 }
 
-static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
+HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
   const auto name = reinterpret_cast<ULONG_PTR>(templateName);
   if (name > 0xFFFF || proc == nullptr) return nullptr;  // known by number only
   const auto found = state().resources.dialogs.find(static_cast<int>(name));
@@ -143,6 +143,12 @@ static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) 
   return dialog;
 }
 
+// The modal loop: GTK's main loop, until EndDialog.
+INT_PTR RunModal(HWND dialog) {
+  while (!dialog->ended) gtk_main_iteration();
+  return dialog->result;
+}
+
 static gboolean Key(HWND dialog, UINT message, WPARAM key) {
   MSG msg = {};
   msg.hwnd = GetFocus() ? GetFocus() : dialog;
@@ -190,25 +196,6 @@ gboolean OnKeyRelease(GtkWidget*, GdkEventKey* event, gpointer data) {
 }  // namespace gtkwin
 
 using namespace gtkwin;
-
-INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc,
-                               LPARAM initParam) {
-  HWND dialog = CreateFromTemplate(templateName, proc, initParam);
-  if (dialog == nullptr) return -1;
-  // The modal loop: GTK's main loop, until EndDialog.
-  if (!dialog->ended) ShowWindow(dialog, SW_SHOW);
-  while (!dialog->ended) gtk_main_iteration();
-  const INT_PTR result = dialog->result;
-  DestroyWindow(dialog);
-  return result;
-}
-
-HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc,
-                               LPARAM initParam) {
-  HWND dialog = CreateFromTemplate(templateName, proc, initParam);
-  if (dialog && (dialog->style & 0x10000000L)) ShowWindow(dialog, SW_SHOW);  // WS_VISIBLE
-  return dialog;
-}
 
 BOOL WINAPI ShowWindow(HWND window, int command) {
   if (!windows::Live(window)) return FALSE;

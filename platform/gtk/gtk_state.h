@@ -55,6 +55,9 @@ HWND WindowOf(GtkWidget* widget);
 // Runs GTK's main loop until `done` holds or `ms` pass; whether it held.
 bool PumpUntil(bool (*done)(HWND), HWND window, int ms);
 
+HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param);
+INT_PTR RunModal(HWND dialog);
+
 // The GTK side of the controls: their widgets and signals.
 GtkWidget* NewEdit(HWND edit);
 GtkWidget* NewStatic(HWND control);

@@ -63,4 +63,6 @@ const windows::Hooks windows::hooks = {
     gtkwin::Focused,
     gtkwin::Destroyed,
     gtkwin::DeviceContext,
+    gtkwin::CreateFromTemplate,
+    gtkwin::RunModal,
 };

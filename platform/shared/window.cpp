@@ -198,6 +198,26 @@ LRESULT WINAPI CallWindowProcA(WNDPROC previous, HWND window, UINT message, WPAR
   return previous ? previous(window, message, wParam, lParam) : 0;
 }
 
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc,
+                               LPARAM initParam) {
+  HWND dialog = windows::hooks.createDialog(templateName, proc, initParam);
+  if (dialog == nullptr) return -1;
+  INT_PTR result = dialog->result;  // ended already while initialising
+  if (!dialog->ended) {
+    ShowWindow(dialog, SW_SHOW);
+    result = windows::hooks.runModal(dialog);
+  }
+  DestroyWindow(dialog);
+  return result;
+}
+
+HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc,
+                               LPARAM initParam) {
+  HWND dialog = windows::hooks.createDialog(templateName, proc, initParam);
+  if (dialog && (dialog->style & 0x10000000L)) ShowWindow(dialog, SW_SHOW);  // WS_VISIBLE
+  return dialog;
+}
+
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
   if (!Live(dialog) || dialog->kind != WindowKind::Dialog) return FALSE;
   dialog->ended = true;  // a modal loop ends once the current message is done

@@ -55,6 +55,11 @@ struct Hooks {
   void (*focused)(HWND control);       // SetFocus: the implementation's focus follows
   void (*destroyed)(HWND window);      // DestroyWindow, after WM_DESTROY
   HDC (*deviceContext)(HWND window);   // BeginPaint's device context
+  // A dialog from a template, its windows made and WM_INITDIALOG sent; null
+  // if there is no such template.
+  HWND (*createDialog)(LPCSTR templateName, DLGPROC proc, LPARAM param);
+  // The modal loop of a shown dialog; what DialogBoxParamA returns.
+  INT_PTR (*runModal)(HWND dialog);
 };
 extern const Hooks hooks;
 

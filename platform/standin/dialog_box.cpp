@@ -3,7 +3,7 @@
 
 namespace standin {
 
-static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
+HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
   const auto name = reinterpret_cast<ULONG_PTR>(templateName);
   if (name > 0xFFFF || proc == nullptr) return nullptr;  // known by number only
   auto found = state().templates.find(static_cast<int>(name));
@@ -27,30 +27,17 @@ static HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) 
   return dialog;
 }
 
+// The modal loop is the script standing for the user, run once the dialog
+// is painted; a dialog it leaves open is abandoned.
+INT_PTR RunModal(HWND dialog) {
+  UpdateWindow(dialog);
+  if (state().user) state().user(dialog);
+  return dialog->ended ? dialog->result : kAbandoned;
+}
+
 }  // namespace standin
 
 using namespace standin;
-
-INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc,
-                               LPARAM initParam) {
-  HWND dialog = CreateFromTemplate(templateName, proc, initParam);
-  if (dialog == nullptr) return -1;
-  if (!dialog->ended) {
-    ShowWindow(dialog, SW_SHOW);
-    UpdateWindow(dialog);
-    if (state().user) state().user(dialog);
-  }
-  const INT_PTR result = dialog->ended ? dialog->result : kAbandoned;
-  DestroyWindow(dialog);
-  return result;
-}
-
-HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc,
-                               LPARAM initParam) {
-  HWND dialog = CreateFromTemplate(templateName, proc, initParam);
-  if (dialog && (dialog->style & 0x10000000L)) ShowWindow(dialog, SW_SHOW);  // WS_VISIBLE
-  return dialog;
-}
 
 BOOL WINAPI ShowWindow(HWND window, int command) {
   if (!windows::Live(window)) return FALSE;

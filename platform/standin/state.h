@@ -59,6 +59,8 @@ void RegisterIcon(int resourceId);
 // Sends WM_PAINT to `window` and, with children, to each of its children
 // that is invalid, if it is shown.
 void PaintInvalid(HWND window, bool children);
+HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param);
+INT_PTR RunModal(HWND dialog);
 
 }  // namespace standin
 

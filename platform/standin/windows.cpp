@@ -32,4 +32,6 @@ const windows::Hooks windows::hooks = {
     standin::Nothing,    // focused
     standin::Nothing,    // destroyed
     standin::DeviceContext,
+    standin::CreateFromTemplate,
+    standin::RunModal,
 };

@@ -19,32 +19,13 @@ if [ "${3:-}" != --inside ]; then
 fi
 
 fail() { echo "native screenshot: $*" >&2; exit 1; }
-wait_for() {  # SECONDS COMMAND...: polls until COMMAND succeeds
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
-
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+source scripts/x-session.sh
+start_openbox
 wait_for 20 wm_running || fail "openbox did not start"
 build/native/rgbhsv &
 program=$!
-trap 'kill $program $wm 2>/dev/null || true' EXIT
-window=""
-find_window() { window=$(xdotool search --onlyvisible --name '^RGB <-> HSV$' 2>/dev/null | head -1); [ -n "$window" ]; }
-wait_for 20 find_window || fail "no window appeared"
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
-swatch_is() {
-  [ "$(import -silent -window root -crop "1x1+$((x + 38))+$((y + 50))" -depth 8 txt:- 2>/dev/null |
-       grep -o '#[0-9A-F]\{6\}' | head -1)" = "$1" ]
-}
+trap 'kill $program $wm_pid 2>/dev/null || true' EXIT
+find_dialog || fail "no window appeared"
 wait_for 20 swatch_is '#FFFFFF' || fail "the dialog was not drawn"
 if [ "$scenario" = pose ]; then
   for value in 40 150 220; do
@@ -57,7 +38,7 @@ fi
 read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d ',' | awk '{print $3, $4, $5, $6}')
 width=$(xwininfo -id "$window" | awk '/Width:/ {print $2}')
 height=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
-import -silent -window root -crop "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))" +repage "$out"
+import -silent -window root -crop "$((width + left + right))x$((height + top + bottom))+$((client_x - left))+$((client_y - top))" +repage "$out"
 xdotool key Escape
 wait "$program" || fail "the program did not end with exit code 0"
 echo "Screenshot of the native program saved to $out"

@@ -26,19 +26,10 @@ fail() {
   exit 1
 }
 
-# wait_for SECONDS COMMAND...: polls until COMMAND succeeds.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
+source "$(dirname "$0")/../../scripts/x-session.sh"
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_openbox
+pids+=("$wm_pid")
 wait_for 20 wm_running || fail "openbox did not start"
 
 "$bell_watch" >"$work/bells" &
@@ -52,25 +43,13 @@ env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
 program_pid=$!
 pids+=("$program_pid")
 
-window=""
-find_window() { window=$(xdotool search --onlyvisible --name '^RGB <-> HSV$' 2>/dev/null | head -1); [ -n "$window" ]; }
-wait_for 20 find_window || fail "no window \"RGB <-> HSV\" appeared"
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+find_dialog || fail "no window \"RGB <-> HSV\" appeared"
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
 wait_for 10 has_focus || fail "the window never got the keyboard focus"
-client_x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-client_y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
 
 key() { xdotool key --clearmodifiers "$@"; }
 type_text() { xdotool type --delay 30 "$1"; }
 
-# The screen's color at a point of the window's client area, as #RRGGBB.
-pixel() {
-  import -silent -window root -crop "1x1+$((client_x + $1))+$((client_y + $2))" -depth 8 txt:- 2>/dev/null |
-    grep -o '#[0-9A-F]\{6\}' | head -1
-}
-swatch() { pixel 38 50; }
-swatch_is() { [ "$(swatch)" = "$1" ]; }
 expect_swatch() { wait_for 5 swatch_is "$1" || fail "swatch $(swatch), expected $1"; }
 
 # The focused field's text, copied as a user would. An empty field copies

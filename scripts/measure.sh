@@ -45,8 +45,9 @@ read -r _ base_start _ base_key <<<"$(measure_wine "$baseline" "Baseline" 255)"
 # there too); the keystroke's effect is watched on the HSV fields (on the
 # minimal GTK window, on its one field).
 outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  openbox --sm-disable >/dev/null 2>&1 &
-  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done
+  source scripts/x-session.sh
+  start_openbox
+  wait_for 20 wm_running || { echo "openbox did not start" >&2; exit 1; }
   x11=build/native/bench/x11_latency
   echo native $($x11 "RGB <-> HSV" "$1" "$2" 124 34 83 76 142 23 -- "$3")
   echo minimal $($x11 "Baseline" "$1" "$2" 124 34 83 23 47 23 -- "$4")

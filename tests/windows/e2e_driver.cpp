@@ -96,7 +96,6 @@ void MoveTo(int x, int y) {
     POINT at;
     return GetCursorPos(&at) && at.x == x && at.y == y;
   }, 2000);
-  Sleep(100);  // and let the window under it see it arrive
 }
 
 void Button(DWORD flag) {
@@ -149,6 +148,25 @@ COLORREF ScreenColor(HWND control) {
   const COLORREF c = GetPixel(screen, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
   ReleaseDC(nullptr, screen);
   return c;
+}
+
+// The screen color just inside a control's right edge, where neither its
+// border nor its left-aligned text reaches: a field's background.
+COLORREF InsideRightEdge(HWND control) {
+  const RECT r = ScreenRect(control);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, r.right - 4, (r.top + r.bottom) / 2);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+// Whether the dialog is on the screen whole: every field white, the swatch
+// in its color.
+bool DrawnWhole(HWND dialog, COLORREF swatch) {
+  for (int id : kFields) {
+    if (InsideRightEdge(GetDlgItem(dialog, id)) != RGB(255, 255, 255)) return false;
+  }
+  return ScreenColor(GetDlgItem(dialog, kSwatch)) == swatch;
 }
 
 bool SwatchBecomes(HWND dialog, COLORREF expected) {
@@ -240,7 +258,11 @@ bool Start(const char* exe, Program* p) {
     std::printf("the dialog never became active with the focus on Select...\n");
   }
   FieldsBecome(p->dialog, "255,255,255,0,0,255");
-  Sleep(100);  // let the first paint settle before the first input
+  // Input only once the first paint is on the screen.
+  if (!WaitFor([&] { return DrawnWhole(p->dialog, RGB(255, 255, 255)); })) {
+    std::printf("the dialog was not drawn whole\n");
+    return false;
+  }
   return true;
 }
 
@@ -450,16 +472,6 @@ void CloseBox(Program& p) {
   CHECK(false, "no close box found");
 }
 
-// The screen color just inside a control's right edge, where neither its
-// border nor its left-aligned text reaches: a field's background.
-COLORREF InsideRightEdge(HWND control) {
-  const RECT r = ScreenRect(control);
-  HDC screen = GetDC(nullptr);
-  const COLORREF c = GetPixel(screen, r.right - 4, (r.top + r.bottom) / 2);
-  ReleaseDC(nullptr, screen);
-  return c;
-}
-
 // Set by main for the posing scenarios: a file whose appearance says that the
 // screenshot has been taken.
 std::string releaseFile;
@@ -468,12 +480,7 @@ std::string releaseFile;
 // the screen, the swatch in its color), says "posed", and holds still until
 // the release file appears, at most a minute, then closes the dialog.
 void HoldForScreenshot(Program& p, COLORREF swatch) {
-  const bool drawn = WaitFor([&] {
-    for (int id : kFields) {
-      if (InsideRightEdge(Field(p, id)) != RGB(255, 255, 255)) return false;
-    }
-    return ScreenColor(Field(p, kSwatch)) == swatch;
-  });
+  const bool drawn = WaitFor([&] { return DrawnWhole(p.dialog, swatch); });
   CHECK(drawn, "the dialog was not drawn whole");
   if (drawn) {
     std::printf("posed\n");
@@ -532,7 +539,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(s.name, argv[2]) != 0) continue;
     const std::string exe = WindowsPath(argv[1]);
     Program p;
-    if (!Start(exe.c_str(), &p)) return 1;
+    if (!Start(exe.c_str(), &p)) {
+      if (p.process.hProcess) TerminateProcess(p.process.hProcess, 99);
+      return 1;
+    }
     s.run(p);
     const int code = ExitCode(p);
     CHECK(code == 0, "exit code %d", code);

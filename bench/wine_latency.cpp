@@ -47,6 +47,18 @@ void Press(WORD vk) {
   SendInput(2, in, sizeof in[0]);
 }
 
+// Polls `ready` without pausing, so that a measured wait ends as soon as it
+// can; false after `ms` milliseconds.
+template <typename F>
+bool WaitFor(F ready, double ms) {
+  const double start = Now();
+  while (!ready()) {
+    if (Now() - start > ms) return false;
+    Sleep(0);
+  }
+  return true;
+}
+
 HWND FocusOf(HWND window) {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
@@ -93,18 +105,29 @@ int main(int argc, char** argv) {
     SetForegroundWindow(dialog);
     HWND field = GetDlgItem(dialog, 1003);
     for (int i = 0; i < 10 && FocusOf(dialog) != field; ++i) {
+      const HWND before = FocusOf(dialog);
       Press(VK_TAB);
-      Sleep(50);
+      WaitFor([&] { return FocusOf(dialog) != before; }, 1000);
     }
     Press(VK_BACK);
-    Sleep(200);
+    // The field reads empty once the program has handled the key, change
+    // notification and all: it answers WM_GETTEXT only between messages.
+    if (FocusOf(dialog) != field || !WaitFor([&] { return Text(dialog, 1003).empty(); }, 5000)) {
+      std::printf("%s: field 1003 could not be focused and cleared\n", argv[1]);
+      return 1;
+    }
     for (int k = 0; run == 0 && k < keystrokes; ++k) {
       const std::string before = Text(dialog, 1007);
       const double t = Now();
       Press(k % 2 == 0 ? WORD('1' + (k / 2) % 9) : WORD(VK_BACK));
-      while (Text(dialog, 1007) == before && Now() - t < 5000) {
+      if (!WaitFor([&] { return Text(dialog, 1007) != before; }, 5000)) {
+        std::printf("%s: keystroke %d changed nothing in field 1007\n", argv[1], k + 1);
+        return 1;
       }
       keyTimes.push_back(Now() - t);
+      // Not a wait for anything: keystrokes come at a typist's pace, so that
+      // each meets a program that has finished with the one before (its key
+      // release too), as a user's do.
       Sleep(20);
     }
     PostMessageA(dialog, WM_CLOSE, 0, 0);

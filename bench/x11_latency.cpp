@@ -34,6 +34,7 @@ double Now() {
   return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
+// The interval of every poll below: short against what is measured.
 void Pause() { std::this_thread::sleep_for(std::chrono::microseconds(500)); }
 
 double Median(std::vector<double> v) {
@@ -142,21 +143,38 @@ int main(int argc, char** argv) {
 
     if (run == 0 && keystrokes > 0) {
       // Click into the field, right of its text: the caret goes to the end.
-      // Then Backspace and a digit by turns; each changes the field.
       int rx = 0, ry = 0;
       Window unused;
       XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rx, &ry, &unused);
       XTestFakeMotionEvent(display, -1, rx, ry, CurrentTime);
       XTestFakeButtonEvent(display, 1, True, CurrentTime);
       XTestFakeButtonEvent(display, 1, False, CurrentTime);
-      // No wait: the server and the program take the click and the keys in
-      // the order they were sent.
-      XSync(display, False);
+      // The window manager passes the click on to the program in its own
+      // time, and keys sent before then go to the control that had the
+      // focus. So Backspace, unmeasured, until the field shows it.
+      bool inField = false;
+      for (int attempt = 0; attempt < 10 && !inField; ++attempt) {
+        const auto before = Pixels(window, wx, wy, ww, wh);
+        const double t = Now();
+        Key(XK_BackSpace);
+        while (!(inField = Pixels(window, wx, wy, ww, wh) != before) && Now() - t < 500) Pause();
+      }
+      if (!inField) {
+        std::fprintf(stderr, "x11_latency: keys never reached the field of \"%s\"\n", title.c_str());
+        kill(child, SIGKILL);
+        return 1;
+      }
+      // Then a digit and Backspace by turns; each changes the field.
       for (int k = 0; k < keystrokes; ++k) {
         const auto before = Pixels(window, wx, wy, ww, wh);
         const double t = Now();
-        Key(k % 2 == 0 ? XK_BackSpace : XK_5);
+        Key(k % 2 == 0 ? XK_5 : XK_BackSpace);
         while (Pixels(window, wx, wy, ww, wh) == before && Now() - t < 5000) Pause();
+        if (Pixels(window, wx, wy, ww, wh) == before) {
+          std::fprintf(stderr, "x11_latency: keystroke %d changed nothing on \"%s\"\n", k + 1, title.c_str());
+          kill(child, SIGKILL);
+          return 1;
+        }
         keyTimes.push_back(Now() - t);
       }
     }

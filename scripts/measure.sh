@@ -65,6 +65,9 @@ outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 read -r _ _ native_start _ native_rss _ native_key <<<"$(grep '^native' <<<"$outside")"
 read -r _ _ minimal_start _ minimal_rss _ minimal_key <<<"$(grep '^minimal' <<<"$outside")"
 read -r _ first_program first_baseline <<<"$(grep '^first' <<<"$outside")"
+for figure in wine_start base_start native_start minimal_start first_program first_baseline; do
+  [ -n "${!figure}" ] || { echo "measure.sh: no figure for $figure (see the message above)" >&2; exit 1; }
+done
 
 echo "rgbhsv.exe: $(stat -c %s "$program") bytes (minimal dialog program: $(stat -c %s "$baseline") bytes)"
 echo "native rgbhsv: $(stat -c %s "$native") bytes (minimal GTK window: $(stat -c %s "$minimal") bytes)"

@@ -1,5 +1,7 @@
 #include "resources.h"
 
+#include <algorithm>
+
 namespace res {
 
 namespace {
@@ -12,7 +14,7 @@ struct Reader {
   bool ok = true;
 
   uint32_t Get(size_t n) {
-    if (at + n > size) {
+    if (at > size || n > size - at) {
       ok = false;
       return 0;
     }
@@ -48,30 +50,45 @@ struct Reader {
 
 }  // namespace
 
+// Each entry is a header (its own size, at least 32 bytes, covering the
+// type, the name and five fixed fields) and then its data, aligned to four
+// bytes. The sizes come from the file, so every one is checked against what
+// is left before it is used: a damaged file ends the reading, with what was
+// read before the damage kept in `out`.
 bool ReadResFile(const uint8_t* bytes, size_t size, std::vector<Resource>* out) {
-  Reader r{bytes, size};
+  constexpr size_t kSmallestHeader = 32;
   out->clear();
-  while (r.ok && r.at < size) {
-    const size_t start = r.at;
-    const uint32_t dataSize = r.Dword();
-    const uint32_t headerSize = r.Dword();
+  size_t at = 0;
+  while (at < size) {
+    const size_t left = size - at;
+    if (left < 8) return false;
+    Reader sizes{bytes + at, 8};
+    const uint32_t dataSize = sizes.Dword();
+    const uint32_t headerSize = sizes.Dword();
+    if (headerSize < kSmallestHeader || headerSize > left || dataSize > left - headerSize) return false;
+    // The header is read within its own bytes, so that a name without its
+    // end cannot run into the data.
+    Reader header{bytes + at, headerSize, 8};
     Resource res;
-    res.type = r.Id();
-    res.name = r.Id();
-    r.AlignTo(4);
-    r.Dword();  // data version
-    r.Word();   // memory flags
-    res.language = r.Word();
-    r.Dword();  // version
-    r.Dword();  // characteristics
-    if (!r.ok || start + headerSize + dataSize > size) return false;
-    res.data.assign(bytes + start + headerSize, bytes + start + headerSize + dataSize);
-    r.at = start + headerSize + dataSize;
-    r.AlignTo(4);
+    res.type = header.Id();
+    res.name = header.Id();
+    header.AlignTo(4);
+    header.Dword();  // data version
+    header.Word();   // memory flags
+    res.language = header.Word();
+    header.Dword();  // version
+    header.Dword();  // characteristics
+    if (!header.ok) return false;
+    const uint8_t* data = bytes + at + headerSize;
     // The first entry of a .res file is an empty marker resource.
-    if (!(res.type == 0 && res.name == 0 && dataSize == 0)) out->push_back(std::move(res));
+    if (!(res.type == 0 && res.name == 0 && dataSize == 0)) {
+      res.data.assign(data, data + dataSize);
+      out->push_back(std::move(res));
+    }
+    const size_t next = size_t(headerSize) + dataSize;
+    at += std::min(left, (next + 3) / 4 * 4);
   }
-  return r.ok;
+  return true;
 }
 
 bool ReadDialogTemplateEx(const std::vector<uint8_t>& bytes, DialogTemplateEx* out) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
 #include "../../resources/program_resources.h"
 #include "../support/converter_resources.h"
 
@@ -26,6 +30,86 @@ TEST(Resources, TheCheckNoticesADifference) {
   ASSERT_EQ(failures.size(), 2u);
   EXPECT_NE(failures[0].find("control 1 style"), std::string::npos) << failures[0];
   EXPECT_NE(failures[1].find("not one of the program's resources"), std::string::npos) << failures[1];
+}
+
+// Damaged .res files: each must end the reading promptly with false, never
+// reading past the end and never looping, keeping the resources before the
+// damage.
+std::vector<uint8_t> Entry(const std::u16string& type, const std::u16string& name, size_t dataSize,
+                           uint32_t headerSizeOverride = 0, uint32_t dataSizeOverride = 0) {
+  std::vector<uint8_t> e(8, 0);
+  auto word = [&](uint16_t w) {
+    e.push_back(uint8_t(w));
+    e.push_back(uint8_t(w >> 8));
+  };
+  for (const std::u16string& id : {type, name}) {
+    for (char16_t c : id) word(c);  // an ordinal is given as u"\xFFFF\x0005"
+    if (id.empty() || id[0] != 0xFFFF) word(0);
+  }
+  while (e.size() % 4) e.push_back(0);
+  e.resize(e.size() + 16, 0);
+  const uint32_t header = headerSizeOverride ? headerSizeOverride : uint32_t(e.size());
+  const uint32_t data = dataSizeOverride ? dataSizeOverride : uint32_t(dataSize);
+  for (int i = 0; i < 4; ++i) e[i] = uint8_t(data >> (8 * i)), e[4 + i] = uint8_t(header >> (8 * i));
+  e.resize(e.size() + dataSize, 0xAB);
+  while (e.size() % 4) e.push_back(0);
+  return e;
+}
+
+TEST(Resources, DamagedFilesEndPromptlyWithWhatCameBefore) {
+  const std::vector<uint8_t> real(kProgramResources, kProgramResources + kProgramResourcesSize);
+  std::vector<res::Resource> all;
+  ASSERT_TRUE(res::ReadResFile(real.data(), real.size(), &all));
+  const std::u16string kDialog = u"\xFFFF\x0005", kOne = u"\xFFFF\x0001";
+  auto plus = [&](std::vector<uint8_t> tail) {
+    std::vector<uint8_t> bytes = real;
+    bytes.insert(bytes.end(), tail.begin(), tail.end());
+    return bytes;
+  };
+  const struct {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    bool ok;
+    size_t kept;
+  } cases[] = {
+      {"well formed, with a named entry of no data", plus(Entry(u"NAME", u"N", 0)), true, all.size() + 1},
+      {"32 zero bytes after the end", plus(std::vector<uint8_t>(32, 0)), false, all.size()},
+      {"4096 zero bytes after the end", plus(std::vector<uint8_t>(4096, 0)), false, all.size()},
+      {"3 bytes after the end", plus({0, 0, 0}), false, all.size()},
+      {"a header size below 32", plus(Entry(kDialog, kOne, 4, 16)), false, all.size()},
+      {"a header size below its names", plus(Entry(u"TYPE", u"N", 4, 32)), false, all.size()},
+      {"a header size past the end", plus(Entry(kDialog, kOne, 4, 0x7FFFFFF0)), false, all.size()},
+      {"a data size past the end", plus(Entry(kDialog, kOne, 4, 0, 0xFFFFFFF0)), false, all.size()},
+      {"a name without its end", plus(Entry(std::u16string(12, u'X'), kOne, 4, 32)), false, all.size()},
+  };
+  for (const auto& c : cases) {
+    std::vector<res::Resource> read;
+    EXPECT_EQ(res::ReadResFile(c.bytes.data(), c.bytes.size(), &read), c.ok) << c.what;
+    EXPECT_EQ(read.size(), c.kept) << c.what;
+  }
+  // Cut anywhere, the file reads only where the cut falls after an entry.
+  std::set<size_t> boundaries = {0};
+  for (size_t at = 0; at + 8 <= real.size();) {
+    const uint32_t data = real[at] | real[at + 1] << 8 | real[at + 2] << 16 | uint32_t(real[at + 3]) << 24;
+    const uint32_t header = real[at + 4] | real[at + 5] << 8 | real[at + 6] << 16 | uint32_t(real[at + 7]) << 24;
+    // The last entry's padding may be left out, wholly or in part.
+    for (size_t end = at + header + data; end <= at + (header + data + 3) / 4 * 4; ++end) boundaries.insert(end);
+    at += (header + data + 3) / 4 * 4;
+  }
+  for (size_t cut = 0; cut < real.size(); ++cut) {
+    std::vector<uint8_t> bytes(real.begin(), real.begin() + cut);  // exactly sized, for AddressSanitizer
+    std::vector<res::Resource> read;
+    EXPECT_EQ(res::ReadResFile(bytes.data(), bytes.size(), &read), boundaries.count(cut) == 1) << "cut at " << cut;
+  }
+  // A dialog template cut short anywhere is refused.
+  for (const res::Resource& r : all) {
+    if (!(r.type == res::kRtDialog)) continue;
+    for (size_t cut = 0; cut < r.data.size(); ++cut) {
+      res::DialogTemplateEx d;
+      EXPECT_FALSE(res::ReadDialogTemplateEx(std::vector<uint8_t>(r.data.begin(), r.data.begin() + cut), &d))
+          << "dialog cut at " << cut;
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The Win32 names that the dialog, the dialog services' contract suite and
 // the tests use, declared for platforms without Windows with the types,
-// sizes and values of 64-bit Windows. Two implementations stand behind
-// them: the in-memory stand-in (standin/) for fast tests, and the native
-// Linux one over GTK 3 (gtk/). Which one a program gets is decided by the
+// sizes and values of 64-bit Windows. They are implemented once, by the
+// dialog manager in shared/, over one of the implementations that show its
+// windows (the in-memory stand-in in standin/ for fast tests, GTK 3 in gtk/
+// for the native Linux program); shared/backend.h is what such an
+// implementation supplies. Which one a program gets is decided by the
 // library it links.
 #ifndef RGBHSV_PLATFORM_WIN32_OFF_WINDOWS_H
 #define RGBHSV_PLATFORM_WIN32_OFF_WINDOWS_H
@@ -129,15 +131,22 @@ typedef CHOOSECOLORA* LPCHOOSECOLORA;
 
 // Keys.
 #define VK_TAB 0x09
+#define VK_SHIFT 0x10
 #define VK_RETURN 0x0D
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
 
-// Window styles.
+// Window and dialog styles.
 #define WS_TABSTOP 0x00010000L
 #define WS_GROUP 0x00020000L
+#define WS_SYSMENU 0x00080000L
 #define WS_BORDER 0x00800000L
+#define WS_CAPTION 0x00C00000L
 #define WS_DISABLED 0x08000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_CHILD 0x40000000L
+#define DS_SETFONT 0x40L
+#define DS_CENTER 0x0800L
 #define SW_HIDE 0
 #define SW_SHOW 5
 
@@ -152,7 +161,13 @@ typedef CHOOSECOLORA* LPCHOOSECOLORA;
 #define EN_MAXTEXT 0x0501
 
 // Static controls and buttons.
+#define SS_LEFT 0x00000000L
+#define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
 #define SS_BLACKRECT 0x00000004L
+#define SS_SIMPLE 0x0000000BL
+#define SS_LEFTNOWORDWRAP 0x0000000CL
+#define SS_TYPEMASK 0x0000001FL
 #define BN_CLICKED 0
 
 // Dialog commands.
@@ -174,11 +189,14 @@ typedef CHOOSECOLORA* LPCHOOSECOLORA;
 #define CC_FULLOPEN 0x00000002
 #define CC_ANYCOLOR 0x00000100
 
+// What the dialog and the program use. The dialog services' contract suite
+// and the tests use the ones marked "tests", which only test programs link.
+
 // USER32
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
                                DLGPROC proc, LPARAM initParam);
 HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
-                               DLGPROC proc, LPARAM initParam);
+                               DLGPROC proc, LPARAM initParam);  // tests
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
 BOOL WINAPI DestroyWindow(HWND window);
 BOOL WINAPI ShowWindow(HWND window, int command);
@@ -186,6 +204,8 @@ BOOL WINAPI IsWindowVisible(HWND window);
 BOOL WINAPI IsDialogMessageA(HWND dialog, MSG* message);
 HWND WINAPI SetFocus(HWND window);
 HWND WINAPI GetFocus();
+short WINAPI GetKeyState(int virtualKey);
+BOOL WINAPI SetKeyboardState(BYTE* keyStates);  // tests
 HWND WINAPI GetDlgItem(HWND dialog, int id);
 int WINAPI GetDlgCtrlID(HWND control);
 UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
@@ -199,16 +219,16 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR newLong);
 LRESULT WINAPI CallWindowProcA(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                                LPARAM lParam);
 BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase);
-BOOL WINAPI UpdateWindow(HWND window);
+BOOL WINAPI UpdateWindow(HWND window);  // tests
 HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint);
 BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
-HDC WINAPI GetDC(HWND window);
-int WINAPI ReleaseDC(HWND window, HDC dc);
+HDC WINAPI GetDC(HWND window);              // tests
+int WINAPI ReleaseDC(HWND window, HDC dc);  // tests
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
 BOOL WINAPI MessageBeep(UINT type);
-BOOL WINAPI OpenClipboard(HWND owner);
+BOOL WINAPI OpenClipboard(HWND owner);  // tests, as are the next three
 BOOL WINAPI EmptyClipboard();
 HANDLE WINAPI SetClipboardData(UINT format, HANDLE data);
 BOOL WINAPI CloseClipboard();
@@ -216,14 +236,14 @@ BOOL WINAPI CloseClipboard();
 // GDI32
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 BOOL WINAPI DeleteObject(HGDIOBJ object);
-COLORREF WINAPI GetPixel(HDC dc, int x, int y);
+COLORREF WINAPI GetPixel(HDC dc, int x, int y);  // tests
 
 // COMDLG32
 BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record);
 
 // KERNEL32
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
-HGLOBAL WINAPI GlobalAlloc(UINT flags, size_t bytes);
+HGLOBAL WINAPI GlobalAlloc(UINT flags, size_t bytes);  // tests, as are the next two
 LPVOID WINAPI GlobalLock(HGLOBAL memory);
 BOOL WINAPI GlobalUnlock(HGLOBAL memory);
 

@@ -7,31 +7,37 @@
 // once, however many steps GTK reports them in.
 #include <cstring>
 
-#include "gtk_state.h"
+#include "gtk_internals.h"
 
 namespace gtkwin {
 
 static GtkEditable* Editable(HWND edit) { return GTK_EDITABLE(Widget(edit)); }
 
+}  // namespace gtkwin
+
+namespace backend {
+
 // Where the user has put the caret or selection meanwhile.
-void TakeSelection(HWND edit) {
+void ReadSelection(HWND edit) {
   int start = 0, end = 0;
-  if (!gtk_editable_get_selection_bounds(Editable(edit), &start, &end)) {
-    start = end = gtk_editable_get_position(Editable(edit));
+  if (!gtk_editable_get_selection_bounds(gtkwin::Editable(edit), &start, &end)) {
+    start = end = gtk_editable_get_position(gtkwin::Editable(edit));
   }
-  edit::Select(edit->edit, std::min(start, end), std::max(start, end));
+  dialog_manager::UserSelected(edit, static_cast<size_t>(start), static_cast<size_t>(end));
 }
 
 // Shows the state in the entry, without taking it for a change of GTK's.
 void ShowEdit(HWND edit) {
+  using gtkwin::Widget;
+  using gtkwin::Editable;
   GtkWidget* entry = Widget(edit);
-  g_signal_handler_block(entry, Native(edit).changedHandler);
+  g_signal_handler_block(entry, edit->native->changedHandler);
   if (std::strcmp(gtk_entry_get_text(GTK_ENTRY(entry)), edit->edit.text.c_str()) != 0) {
     gtk_entry_set_text(GTK_ENTRY(entry), edit->edit.text.c_str());
   }
   gtk_editable_select_region(Editable(edit), static_cast<int>(edit->edit.selStart),
                              static_cast<int>(edit->edit.selEnd));
-  g_signal_handler_unblock(entry, Native(edit).changedHandler);
+  g_signal_handler_unblock(entry, edit->native->changedHandler);
 }
 
 std::string ClipboardText() {
@@ -41,9 +47,13 @@ std::string ClipboardText() {
   return result;
 }
 
+}  // namespace backend
+
+namespace gtkwin {
+
 // Ctrl+X: the selection to the clipboard, then deleted.
 static void Cut(HWND edit) {
-  TakeSelection(edit);
+  backend::ReadSelection(edit);
   const edit::EditState& e = edit->edit;
   if (e.selStart == e.selEnd) return;
   const std::string cut = e.text.substr(e.selStart, e.selEnd - e.selStart);
@@ -68,11 +78,10 @@ gboolean EditKey(HWND edit, GdkEventKey* event) {
     return TRUE;
   }
   if (event->keyval == GDK_KEY_Delete || event->keyval == GDK_KEY_KP_Delete) {
-    TakeSelection(edit);
-    edit::EditState& e = edit->edit;
+    backend::ReadSelection(edit);
+    const edit::EditState& e = edit->edit;
     if (e.selStart == e.selEnd && e.selEnd < e.text.size()) {
-      edit::Select(e, static_cast<long long>(e.selStart), static_cast<long long>(e.selEnd + 1));
-      ShowEdit(edit);
+      SendMessageA(edit, EM_SETSEL, e.selStart, static_cast<LPARAM>(e.selEnd + 1));
     }
     SendMessageA(edit, WM_CLEAR, 0, 0);
     return TRUE;
@@ -86,23 +95,22 @@ gboolean EditKey(HWND edit, GdkEventKey* event) {
 }
 
 static gboolean FlushChange(gpointer data) {
-  HWND edit = windows::Live(static_cast<HWND>(data));
-  if (edit && Native(edit).changePending) {
-    Native(edit).changePending = false;
-    windows::Notify(edit, EN_UPDATE);
-    windows::Notify(edit, EN_CHANGE);
+  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
+  if (edit && edit->native->changePending) {
+    edit->native->changePending = false;
+    dialog_manager::Notify(edit, EN_UPDATE);
+    dialog_manager::Notify(edit, EN_CHANGE);
   }
   return G_SOURCE_REMOVE;
 }
 
 static void OnChanged(GtkEditable* editable, gpointer data) {
-  HWND edit = windows::Live(static_cast<HWND>(data));
+  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
   if (!edit) return;
-  edit->edit.text = gtk_entry_get_text(GTK_ENTRY(editable));
-  edit->edit.canUndo = false;
-  TakeSelection(edit);
-  if (!Native(edit).changePending) {
-    Native(edit).changePending = true;
+  dialog_manager::UserReplacedText(edit, gtk_entry_get_text(GTK_ENTRY(editable)));
+  backend::ReadSelection(edit);
+  if (!edit->native->changePending) {
+    edit->native->changePending = true;
     g_idle_add(FlushChange, edit);
   }
 }
@@ -119,11 +127,11 @@ static void OnCut(GtkEntry* entry, gpointer data) {
 
 GtkWidget* NewEdit(HWND edit) {
   GtkWidget* entry = gtk_entry_new();
-  Native(edit).widget = entry;
+  edit->native->widget = entry;
   gtk_entry_set_has_frame(GTK_ENTRY(entry), (edit->style & WS_BORDER) != 0);
   gtk_entry_set_width_chars(GTK_ENTRY(entry), 1);
   gtk_entry_set_text(GTK_ENTRY(entry), edit->edit.text.c_str());
-  Native(edit).changedHandler = g_signal_connect(entry, "changed", G_CALLBACK(OnChanged), edit);
+  edit->native->changedHandler = g_signal_connect(entry, "changed", G_CALLBACK(OnChanged), edit);
   g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
   g_signal_connect(entry, "cut-clipboard", G_CALLBACK(OnCut), edit);
   return entry;

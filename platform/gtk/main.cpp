@@ -1,12 +1,14 @@
 // The native program's process start-up, which on Windows is the C
-// runtime's: start the platform, call WinMain, exit with its result.
+// runtime's: start the platform with the program's resources, call
+// WinMain, exit with its result.
+#include "../../resources/program_resources.h"
 #include "../win32_off_windows.h"
-#include "start.h"
+#include "win32_gtk.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,
                    int showCommand);
 
 int main(int argc, char** argv) {
-  if (!StartGtk(&argc, &argv)) return 1;
+  if (!StartGtk(&argc, &argv, kProgramResources, kProgramResourcesSize)) return 1;
   return WinMain(GetModuleHandleA(nullptr), nullptr, argv[0], SW_SHOW);
 }

@@ -1,13 +1,13 @@
-#include "start.h"
-
+// Starting the GTK implementation: the display, GTK's settings for this
+// program, the resources, and the dialog font's style.
 #include <cstdio>
 
-#include "../../resources/program_resources.h"
-#include "gtk_state.h"
+#include "gtk_internals.h"
+#include "win32_gtk.h"
 
-namespace gtkwin {
+namespace {
 
-static bool Installed(const char* family) {
+bool Installed(const char* family) {
   PangoFontFamily** families = nullptr;
   int count = 0;
   pango_font_map_list_families(pango_cairo_font_map_get_default(), &families, &count);
@@ -22,7 +22,7 @@ static bool Installed(const char* family) {
 // The templates' font where it is installed; otherwise Liberation Sans,
 // which has MS Sans Serif's dialog base units at 8 points (6 by 13 pixels),
 // so that the dialog has the Windows program's size.
-static std::string DialogFont(const std::string& wanted) {
+std::string DialogFont(const std::string& wanted) {
   for (const char* family : {wanted.c_str(), "Liberation Sans"}) {
     if (*family && Installed(family)) return family;
   }
@@ -31,7 +31,7 @@ static std::string DialogFont(const std::string& wanted) {
 
 // Controls as small as Windows draws them: GTK's theme would otherwise give
 // fields and buttons more height than the template has room for.
-static void Style(const std::string& font, int pixels) {
+void Style(const std::string& font, int pixels) {
   gchar* css = g_strdup_printf(
       "#rgbhsv-dialog, #rgbhsv-dialog * { font-family: \"%s\"; font-size: %dpx; }\n"
       "#rgbhsv-dialog entry { min-height: 0; padding: 0 2px; border-radius: 0; }\n"
@@ -47,9 +47,9 @@ static void Style(const std::string& font, int pixels) {
   g_free(css);
 }
 
-}  // namespace gtkwin
+}  // namespace
 
-bool StartGtk(int* argc, char*** argv) {
+bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resourcesSize) {
   // GTK's settings in memory, for this process only: its color choosers
   // would otherwise keep custom colors in the user's settings (dconf), and
   // this program keeps nothing between runs.
@@ -67,18 +67,18 @@ bool StartGtk(int* argc, char*** argv) {
   // program's warning beep, which is the only sound it makes.
   g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, "gtk-error-bell",
                FALSE, nullptr);
-  gtkwin::State& s = gtkwin::state();
-  if (!res::ReadProgramResources(kProgramResources, kProgramResourcesSize, &s.resources)) {
+  if (!dialog_manager::UseResources(resources, resourcesSize)) {
     std::fprintf(stderr, "rgbhsv: the program's resources are damaged\n");
     return false;
   }
+  const res::ProgramResources& program = dialog_manager::Resources();
   std::string wanted;
   int points = 8;
-  if (!s.resources.dialogs.empty()) {
-    wanted = s.resources.dialogs.begin()->second.font;
-    points = s.resources.dialogs.begin()->second.pointSize;
+  if (!program.dialogs.empty()) {
+    wanted = program.dialogs.begin()->second.font;
+    points = program.dialogs.begin()->second.pointSize;
   }
-  s.font = gtkwin::DialogFont(wanted);
-  gtkwin::Style(s.font, (points * 96 + 36) / 72);
+  gtkwin::records().font = DialogFont(wanted);
+  Style(gtkwin::records().font, (points * 96 + 36) / 72);
   return true;
 }

@@ -1,14 +1,27 @@
 // The edit control's window procedure: the edit rules applied to the
 // control's state, shown by the implementation, and their notifications sent
 // to the parent before the change returns.
+#include <algorithm>
 #include <cstring>
 
-#include "window.h"
+#include "dialog_manager_records.h"
 
-namespace windows {
+namespace dialog_manager {
+
+void UserSelected(HWND edit, size_t start, size_t end) {
+  if (!Live(edit)) return;
+  edit::Select(edit->edit, static_cast<long long>(std::min(start, end)),
+               static_cast<long long>(std::max(start, end)));
+}
+
+void UserReplacedText(HWND edit, const std::string& text) {
+  if (!Live(edit)) return;
+  edit->edit.text = text;
+  edit->edit.canUndo = false;
+}
 
 static void Send(HWND window, const edit::Notifications& n) {
-  hooks.showEdit(window);
+  backend::ShowEdit(window);
   if (n.maxText) Notify(window, EN_MAXTEXT);
   if (n.update) Notify(window, EN_UPDATE);
   if (n.change) Notify(window, EN_CHANGE);
@@ -34,10 +47,10 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case EM_SETSEL:
       edit::Select(e, static_cast<INT_PTR>(wParam), static_cast<LPARAM>(lParam));
-      hooks.showEdit(window);
+      backend::ShowEdit(window);
       return 0;
     case EM_GETSEL:
-      hooks.takeSelection(window);
+      backend::ReadSelection(window);
       if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(e.selStart);
       if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(e.selEnd);
       return MAKELONG(e.selStart, e.selEnd);
@@ -45,23 +58,23 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       const char c = static_cast<char>(wParam);
       if (c == 0x16) return SendMessageA(window, WM_PASTE, 0, 0);  // Ctrl+V
       if (c == 0x1A) return SendMessageA(window, WM_UNDO, 0, 0);   // Ctrl+Z
-      hooks.takeSelection(window);
+      backend::ReadSelection(window);
       Send(window, edit::Type(e, c));
       return 0;
     }
     case WM_PASTE: {
-      const std::string text = hooks.clipboardText();
-      hooks.takeSelection(window);
+      const std::string text = backend::ClipboardText();
+      backend::ReadSelection(window);
       Send(window, edit::Paste(e, text));
       return 0;
     }
     case WM_CLEAR:
-      hooks.takeSelection(window);
+      backend::ReadSelection(window);
       Send(window, edit::Clear(e));
       return 0;
     case WM_UNDO:
     case EM_UNDO:
-      hooks.takeSelection(window);
+      backend::ReadSelection(window);
       Send(window, edit::Undo(e));
       return TRUE;
     default:
@@ -69,4 +82,4 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-}  // namespace windows
+}  // namespace dialog_manager

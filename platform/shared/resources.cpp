@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "../win32_off_windows.h"
+
 namespace res {
 
 namespace {
@@ -110,7 +112,7 @@ bool ReadDialogTemplateEx(const std::vector<uint8_t>& bytes, DialogTemplateEx* o
   d.title = r.String();
   d.pointSize = d.weight = 0;
   d.italic = d.charset = 0;
-  if (d.style & 0x40) {  // DS_SETFONT
+  if (d.style & DS_SETFONT) {
     d.pointSize = r.Word();
     d.weight = r.Word();
     d.italic = uint8_t(r.Get(1));
@@ -120,7 +122,7 @@ bool ReadDialogTemplateEx(const std::vector<uint8_t>& bytes, DialogTemplateEx* o
   d.controls.clear();
   for (uint16_t i = 0; i < count && r.ok; ++i) {
     r.AlignTo(4);
-    TemplateControl c;
+    DialogItemTemplateEx c;
     c.helpId = r.Dword();
     c.exStyle = r.Dword();
     c.style = r.Dword();
@@ -152,18 +154,18 @@ static std::string ClassName(const ResourceId& windowClass) {
   }
 }
 
-static DialogSpec ToSpec(const DialogTemplateEx& t) {
-  DialogSpec spec;
-  spec.style = t.style;
-  spec.x = t.x, spec.y = t.y, spec.cx = t.cx, spec.cy = t.cy;
-  spec.caption = t.title;
-  spec.font = t.typeface;
-  spec.pointSize = t.pointSize;
-  for (const TemplateControl& c : t.controls) {
-    spec.controls.push_back({static_cast<int>(static_cast<int32_t>(c.id)), ClassName(c.windowClass),
-                             c.style, c.x, c.y, c.cx, c.cy, c.title.name});
+static DialogTemplate ToDialogTemplate(const DialogTemplateEx& t) {
+  DialogTemplate dialog;
+  dialog.style = t.style;
+  dialog.x = t.x, dialog.y = t.y, dialog.cx = t.cx, dialog.cy = t.cy;
+  dialog.caption = t.title;
+  dialog.font = t.typeface;
+  dialog.pointSize = t.pointSize;
+  for (const DialogItemTemplateEx& c : t.controls) {
+    dialog.controls.push_back({static_cast<int>(static_cast<int32_t>(c.id)), ClassName(c.windowClass),
+                               c.style, c.x, c.y, c.cx, c.cy, c.title.name});
   }
-  return spec;
+  return dialog;
 }
 
 static void Put(std::vector<uint8_t>& out, uint32_t value, size_t bytes) {
@@ -208,7 +210,7 @@ bool ReadProgramResources(const uint8_t* bytes, size_t size, ProgramResources* o
     } else if (r.type == kRtDialog) {
       DialogTemplateEx t;
       if (!ReadDialogTemplateEx(r.data, &t)) return false;
-      out->dialogs[r.name.ordinal] = ToSpec(t);
+      out->dialogs[r.name.ordinal] = ToDialogTemplate(t);
     }
   }
   return true;

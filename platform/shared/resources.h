@@ -33,7 +33,7 @@ constexpr uint16_t kRtIcon = 3, kRtDialog = 5, kRtGroupIcon = 14;
 // Every resource in a .res file; false if the file is malformed.
 bool ReadResFile(const uint8_t* bytes, size_t size, std::vector<Resource>* out);
 
-struct TemplateControl {
+struct DialogItemTemplateEx {
   uint32_t helpId, exStyle, style;
   int16_t x, y, cx, cy;
   uint32_t id;
@@ -51,7 +51,7 @@ struct DialogTemplateEx {
   uint16_t pointSize, weight;
   uint8_t italic, charset;
   std::string typeface;
-  std::vector<TemplateControl> controls;
+  std::vector<DialogItemTemplateEx> controls;
 };
 
 // An extended dialog template (DLGTEMPLATEEX); false if malformed.
@@ -59,7 +59,7 @@ bool ReadDialogTemplateEx(const std::vector<uint8_t>& bytes, DialogTemplateEx* o
 
 // A dialog as a program's resources give it: its controls with their class
 // names ("BUTTON", "EDIT", "STATIC"), geometry in dialog units.
-struct ControlSpec {
+struct ControlTemplate {
   int id;
   std::string className;
   uint32_t style;
@@ -67,19 +67,19 @@ struct ControlSpec {
   std::string text;
 };
 
-struct DialogSpec {
+struct DialogTemplate {
   uint32_t style = 0;
   int x = 0, y = 0, cx = 0, cy = 0;
   std::string caption;
   std::string font;
   int pointSize = 0;
-  std::vector<ControlSpec> controls;
+  std::vector<ControlTemplate> controls;
 };
 
 // The dialogs and icon groups of a .res file, by resource ID; each icon group
 // as the bytes of an .ico file holding its images.
 struct ProgramResources {
-  std::map<int, DialogSpec> dialogs;
+  std::map<int, DialogTemplate> dialogs;
   std::map<int, std::vector<uint8_t>> icons;
 };
 bool ReadProgramResources(const uint8_t* bytes, size_t size, ProgramResources* out);

@@ -1,40 +1,70 @@
 // An in-memory stand-in for the Win32 dialog services, for platforms
-// without Windows: the Win32 names of ../win32_off_windows.h implemented in
-// memory, so that the dialog sources compile and run unchanged in fast
-// native tests.
+// without Windows: an implementation of ../shared/backend.h that shows
+// nothing and takes its user, its chooser and its sounds from scripts, so
+// that the dialog sources run unchanged in fast native tests. It is linked
+// only into tests.
 // What it does is pinned by the dialog services' contract suite
 // (tests/contract), which runs on the real dialog manager under Wine too;
 // where the two disagree, the stand-in follows Wine, except where Wine is
 // known to differ from Windows.
 //
-// Implemented:
-//  - dialogs from compiled templates (standin::LoadResources): modal
-//    (DialogBoxParamA, whose "modal loop" is a script standing for the user,
-//    standin::SetUser) and modeless (CreateDialogParamA), EndDialog,
-//    DestroyWindow, ShowWindow, IsWindowVisible; WM_SETICON/WM_GETICON;
-//  - controls by ID, texts, SendMessageA, subclassing (Get/SetWindowLongPtrA
-//    with GWLP_WNDPROC, CallWindowProcA);
-//  - the focus (SetFocus, GetFocus) and the dialog manager's keys
-//    (IsDialogMessageA: Tab forward, Escape, Enter, Space on a button);
-//  - edit controls: text, selection (EM_SETSEL, EM_GETSEL), EM_LIMITTEXT,
-//    ES_NUMBER for typed characters, WM_CHAR (digits, Backspace, Ctrl+Z),
-//    WM_PASTE from a CF_TEXT clipboard, WM_CLEAR, one-step WM_UNDO, and the
-//    notifications EN_MAXTEXT, EN_UPDATE, EN_CHANGE as Wine sends them;
-//  - GetDlgItemInt, SetDlgItemInt, GetDlgItemTextA, as Wine reads and
-//    writes them;
-//  - painting: InvalidateRect, UpdateWindow, BeginPaint (erasing first),
-//    EndPaint, GetClientRect (at MS Sans Serif 8 and 96 dpi), solid brushes,
-//    FillRect, DeleteObject, GetDC/GetPixel of what was filled, with a
-//    record of misused brushes (standin/hooks.h);
-//  - LoadIconA of the template's icon groups, GetModuleHandleA(NULL),
-//    MessageBeep (recorded), ChooseColorA (a script: standin::SetChooser).
-// Not implemented: real drawing and text metrics, other window classes,
-// Shift+Tab, arrow keys and mnemonics, multi-step undo, timers, a message
-// queue (what Windows posts, the stand-in delivers at once or drops), and
-// every Win32 name not declared here.
+// Implements, over the shared dialog manager:
+//  - dialogs from the compiled templates it is given (LoadResources), laid
+//    out at MS Sans Serif 8 and 96 dpi (6 by 13 pixels per 4 by 8 dialog
+//    units); the modal loop is a script standing for the user (SetUser);
+//  - shown and hidden windows, the focus, texts and icons, kept without
+//    being drawn;
+//  - painting: what last filled a window's whole client area is what
+//    GetPixel reads back anywhere in it; erasing fills the face color;
+//  - MessageBeep, recorded (Beeps); ChooseColorA, a script (SetChooser);
+//  - the clipboard's text, kept in memory.
+// Does not implement: real drawing and text metrics, timers, a message
+// queue (what Windows posts, the stand-in delivers at once or drops).
 #ifndef RGBHSV_PLATFORM_STANDIN_WIN32_STANDIN_H
 #define RGBHSV_PLATFORM_STANDIN_WIN32_STANDIN_H
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
 #include "../win32_off_windows.h"
+
+namespace standin {
+
+// Forgets every window, brush, icon, memory block, resource, record and
+// script: the stand-in as a new process has it.
+void Reset();
+
+// Takes the dialog templates and icon groups of a compiled .res file as the
+// executable's own resources; false if the file is malformed.
+bool LoadResources(const uint8_t* bytes, size_t size);
+
+// What DialogBoxParamA's modal loop does: runs this with the new dialog,
+// shown, standing for the user. If the dialog is still open when it returns,
+// the loop is abandoned and DialogBoxParamA returns kAbandoned.
+void SetUser(std::function<void(HWND dialog)> user);
+constexpr INT_PTR kAbandoned = -2;
+
+// What ChooseColorA does: the script sees the record it is given, may change
+// rgbResult and the custom colors, and returns what ChooseColorA returns.
+// Without a script the chooser is cancelled.
+void SetChooser(std::function<BOOL(CHOOSECOLORA& record)> chooser);
+
+// Sees every message sent to a window, before its procedure does, as a
+// message spy would.
+void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM));
+
+// Every MessageBeep, in order.
+const std::vector<UINT>& Beeps();
+
+// Brushes made and freed, and misuses: freeing one twice, filling with a
+// freed or unknown brush, freeing what is not a brush.
+struct BrushCounts {
+  int created, deleted, errors;
+};
+BrushCounts Brushes();
+
+}  // namespace standin
 
 #endif

@@ -1,7 +1,8 @@
 // The contract suite on the native Linux implementation over GTK 3: the
 // display opened and the program's resources taken once, as the program's
 // start-up does.
-#include "../../platform/gtk/start.h"
+#include "../../platform/gtk/win32_gtk.h"
+#include "../../resources/program_resources.h"
 #include "contract.h"
 
 bool RunningOnWine() { return false; }
@@ -14,7 +15,7 @@ class Gtk : public testing::Environment {
     char name[] = "gtk_contract";
     char* args[] = {name, nullptr};
     char** argv = args;
-    ASSERT_TRUE(StartGtk(&argc, &argv));
+    ASSERT_TRUE(StartGtk(&argc, &argv, kProgramResources, kProgramResourcesSize));
   }
 };
 

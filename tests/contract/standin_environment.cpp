@@ -2,7 +2,7 @@
 // with the program's compiled resources, as the executable would carry them.
 #include "../../resources/program_resources.h"
 #include "contract.h"
-#include "standin/hooks.h"
+#include "standin/win32_standin.h"
 #include "shared/resources.h"
 
 bool RunningOnWine() { return false; }

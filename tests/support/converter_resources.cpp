@@ -9,7 +9,7 @@ namespace {
 using res::DialogTemplateEx;
 using res::Resource;
 using res::ResourceId;
-using res::TemplateControl;
+using res::DialogItemTemplateEx;
 
 struct Expected {
   uint32_t id;
@@ -82,7 +82,7 @@ void CheckDialog(const Resource& res, Report& r) {
   r.Same("font", d.typeface, std::string("MS Sans Serif"));
   r.Same("control count", d.controls.size(), size_t(11));
   for (size_t i = 0; i < d.controls.size() && i < 11; ++i) {
-    const TemplateControl& c = d.controls[i];
+    const DialogItemTemplateEx& c = d.controls[i];
     const Expected& e = kControls[i];
     const std::string n = "control " + std::to_string(i + 1) + " ";
     r.Same(n + "helpId", c.helpId, 0u);

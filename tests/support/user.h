@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "standin/hooks.h"
+#include "standin/win32_standin.h"
 
 namespace user {
 

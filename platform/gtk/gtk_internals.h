@@ -1,69 +1,47 @@
-// The GTK implementation's insides: what it adds to a window (the widget,
-// its size in pixels, the paint in progress), and the one record of
-// everything it knows. Only the implementation's own sources see this.
-#ifndef RGBHSV_PLATFORM_GTK_GTK_STATE_H
-#define RGBHSV_PLATFORM_GTK_GTK_STATE_H
+// The GTK implementation's insides: what it keeps of a window (its widget,
+// the paint in progress) and of an icon, and the one record of everything
+// it knows. Only its own sources see this.
+#ifndef RGBHSV_PLATFORM_GTK_GTK_INTERNALS_H
+#define RGBHSV_PLATFORM_GTK_GTK_INTERNALS_H
 
 #include <gtk/gtk.h>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "../shared/resources.h"
-#include "../shared/window.h"
-
-struct HDC__ {
-  HWND window;
-  cairo_t* cairo;  // while the window paints; null otherwise
-};
+#include "../shared/backend.h"
 
 struct NativeWindow {
   GtkWidget* widget = nullptr;  // the control, or the dialog's GtkWindow
   GtkWidget* outer = nullptr;   // what is placed in the dialog: a frame around a bordered static
-  int width = 0, height = 0;    // client size in pixels
   gulong changedHandler = 0;    // edits: GTK's own changes of the text
   bool changePending = false;   // edits: a GTK change not yet notified
-  HDC__ dc{nullptr, nullptr};
+  cairo_t* cairo = nullptr;     // while the window paints
 };
 
-struct HBRUSH__ {
-  COLORREF color;
-};
-
-struct HICON__ {
-  int resource;
+struct NativeIcon {
   GList* pictures;  // every image of the group, for the window manager to choose
 };
 
 namespace gtkwin {
 
-struct State {
+struct Records {
   std::vector<std::unique_ptr<NativeWindow>> natives;
-  std::set<HBRUSH> brushes;
-  std::vector<std::unique_ptr<HICON__>> icons;
-  res::ProgramResources resources;
+  std::vector<std::unique_ptr<NativeIcon>> icons;
   std::string font;  // the family standing in for the templates' font
 };
 
-State& state();
-inline NativeWindow& Native(HWND window) { return *window->native; }
+Records& records();
 inline GtkWidget* Widget(HWND window) { return window->native->widget; }
 // The window whose widget this is, or holds it.
 HWND WindowOf(GtkWidget* widget);
 // Runs GTK's main loop until `done` holds or `ms` pass; whether it held.
 bool PumpUntil(bool (*done)(HWND), HWND window, int ms);
 
-HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param);
-INT_PTR RunModal(HWND dialog);
-
-// The GTK side of the controls: their widgets and signals.
+// The widgets of controls, and their signals.
 GtkWidget* NewEdit(HWND edit);
 GtkWidget* NewStatic(HWND control);
-void TakeSelection(HWND edit);
-void ShowEdit(HWND edit);
-std::string ClipboardText();
 gboolean OnKeyPress(GtkWidget* window, GdkEventKey* event, gpointer dialog);
 gboolean OnKeyRelease(GtkWidget* window, GdkEventKey* event, gpointer dialog);
 // A key pressed in a field: true if it was the field's to handle.

@@ -1,0 +1,53 @@
+// What only tests use of the GTK implementation: painting now, reading the
+// screen, and the clipboard set as SetClipboardData sets it.
+#include "gtk_internals.h"
+
+namespace {
+
+// Whether the window has nothing left to paint that it could paint now.
+bool Painted(HWND window) {
+  if (!dialog_manager::Live(window)) return true;
+  if (window->invalid && GTK_IS_DRAWING_AREA(gtkwin::Widget(window)) && IsWindowVisible(window)) return false;
+  for (HWND child : window->children) {
+    if (!Painted(child)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+namespace backend {
+
+void SetClipboardText(const std::string& text) {
+  GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+  if (text.empty()) {
+    gtk_clipboard_clear(clipboard);
+  } else {
+    gtk_clipboard_set_text(clipboard, text.c_str(), -1);
+  }
+}
+
+// GTK paints in its main loop, which runs here until it has, for a second
+// at most.
+void PaintNow(HWND window) { gtkwin::PumpUntil(Painted, window, 1000); }
+
+COLORREF ReadPixel(HWND window, int x, int y) {
+  GtkWidget* widget = gtkwin::Widget(window);
+  GdkWindow* shown = gtk_widget_get_window(widget);
+  if (!shown || !gtk_widget_get_mapped(widget)) return 0xFFFFFFFF;
+  if (!gtk_widget_get_has_window(widget)) {
+    GtkAllocation at;
+    gtk_widget_get_allocation(widget, &at);
+    x += at.x;
+    y += at.y;
+  }
+  gdk_display_sync(gdk_window_get_display(shown));
+  GdkPixbuf* pixel = gdk_pixbuf_get_from_window(shown, x, y, 1, 1);
+  if (!pixel) return 0xFFFFFFFF;
+  const guchar* p = gdk_pixbuf_get_pixels(pixel);
+  const COLORREF color = RGB(p[0], p[1], p[2]);
+  g_object_unref(pixel);
+  return color;
+}
+
+}  // namespace backend

@@ -1,0 +1,38 @@
+// The Win32 dialog services over GTK 3, for the native Linux program: an
+// implementation of ../shared/backend.h. A process starts it (StartGtk)
+// and then calls WinMain.
+//
+// Implements, over the shared dialog manager:
+//  - dialogs as GtkWindows on X11, laid out in pixels from the template's
+//    dialog units with the base units of its font (or Liberation Sans,
+//    which has MS Sans Serif's), centered with DS_CENTER, with a close box
+//    only (Motif hints) and the icon set by WM_SETICON;
+//  - buttons (GtkButton), edits (GtkEntry: every key that edits goes
+//    through the shared edit rules, Ctrl+V, Ctrl+X, Ctrl+Z and Delete
+//    included), static texts (GtkLabel), other statics as drawing areas
+//    painted by their window procedure, a bordered one in a frame;
+//  - the modal loop (GTK's main loop until EndDialog), the keyboard through
+//    IsDialogMessageA (Tab, Shift+Tab, Escape, Enter, Space), the close box
+//    as WM_CLOSE, the focus following the mouse;
+//  - MessageBeep as the display's bell; ChooseColorA as GTK's
+//    GtkColorSelectionDialog with the 16 custom colors in its palette; the
+//    clipboard's text from GTK's CLIPBOARD selection;
+//  - for tests (test_services.cpp): UpdateWindow by running GTK's main loop
+//    until the window is painted, GetPixel from the screen, the clipboard
+//    set from SetClipboardData.
+// Does not implement: changes that GTK makes by other means than the keys
+// above (an input method, drag and drop, the middle button's paste) are
+// taken in once done, without the three-character limit; GTK's Wayland
+// backend (X11 is required, XWayland on a Wayland desktop).
+#ifndef RGBHSV_PLATFORM_GTK_WIN32_GTK_H
+#define RGBHSV_PLATFORM_GTK_WIN32_GTK_H
+
+#include <cstddef>
+#include <cstdint>
+
+// Opens the display and takes the program's compiled resources (a .res
+// file) as its own; false, with a line on standard error, if there is no
+// display or the resources are damaged.
+bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resourcesSize);
+
+#endif

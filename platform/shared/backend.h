@@ -1,0 +1,83 @@
+// What an implementation of the dialog services off Windows supplies: this
+// header is the whole list. The dialog manager (dialog_manager.h) provides
+// every Win32 name of win32_off_windows.h, once, over the functions below;
+// an implementation defines each of them and the two types, and touches the
+// dialog manager's records only through the calls of dialog_manager.h.
+// Two exist: standin/ (in memory, for fast tests) and gtk/ (GTK 3, the
+// native Linux program); each one's main header lists what it does.
+//
+// The program links the implementation's own sources; the functions marked
+// "tests" are defined in its test_*.cpp files, which only test programs
+// link.
+#ifndef RGBHSV_PLATFORM_SHARED_BACKEND_H
+#define RGBHSV_PLATFORM_SHARED_BACKEND_H
+
+#include <string>
+#include <vector>
+
+#include "dialog_manager.h"
+#include "resources.h"
+
+// What the implementation keeps of a window (a widget, what was painted);
+// it sets window->native in MakeNativeWindows.
+struct NativeWindow;
+// An icon group's images as the implementation shows them.
+struct NativeIcon;
+
+namespace backend {
+
+struct BaseUnits {
+  int x, y;  // pixels per 4 horizontal and per 8 vertical dialog units
+};
+
+// Windows.
+// The dialog base units of the template's font, as Windows derives them
+// from the average character width and the height of the font.
+BaseUnits DialogBaseUnits(const res::DialogTemplate& dialog);
+// Native windows for a new dialog and its controls, at their frames, not
+// yet shown; the dialog's caption, style and controls' texts are set.
+void MakeNativeWindows(HWND dialog);
+// The modal loop of a shown dialog: the user's input delivered until the
+// dialog has ended; returns what DialogBoxParamA returns.
+INT_PTR RunModal(HWND dialog);
+void ShowNative(HWND window, bool visible);  // ShowWindow
+void DestroyNative(HWND window);             // DestroyWindow, after WM_DESTROY
+void FocusNative(HWND control);              // SetFocus: the user's focus follows
+void ShowText(HWND window);                  // a dialog's, button's or static's new text
+void ShowIcon(HWND dialog);                  // WM_SETICON
+
+// Edits.
+// Before the edit rules read an edit's selection: report where the user
+// has put it (dialog_manager::UserSelected).
+void ReadSelection(HWND edit);
+// After the edit rules changed an edit: show its text and selection.
+void ShowEdit(HWND edit);
+
+// Painting.
+// The window is to be painted: send it dialog_manager::Paint soon.
+void Invalidate(HWND window);
+// During a paint: fill a rectangle of the device context's window.
+void Fill(HDC dc, const RECT& rect, COLORREF color);
+// During a paint: the device context's window in its dialog's background.
+void EraseBackground(HDC dc);
+
+// The outside world.
+std::string ClipboardText();  // what WM_PASTE pastes
+void Beep(UINT type);         // MessageBeep
+// The color chooser on a record already checked (size, custom colors):
+// TRUE with rgbResult set if the user chose, and the custom colors updated.
+BOOL ChooseColor(CHOOSECOLORA& record);
+// An icon group (as the bytes of an .ico file) as the implementation shows
+// it; null if it cannot.
+NativeIcon* LoadNativeIcon(const std::vector<uint8_t>& ico);
+
+// Tests.
+void SetClipboardText(const std::string& text);  // SetClipboardData
+void PaintNow(HWND window);  // UpdateWindow: what is invalid, painted before returning
+// What the screen shows at a point of the window's client area, or
+// 0xFFFFFFFF (CLR_INVALID) if it shows nothing there.
+COLORREF ReadPixel(HWND window, int x, int y);
+
+}  // namespace backend
+
+#endif

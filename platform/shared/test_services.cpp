@@ -1,0 +1,50 @@
+// The dialog manager's services that only tests use: modeless dialogs,
+// painting now and reading the screen back, the keyboard's state set at
+// once, a message spy, brush counts, and forgetting everything.
+#include "dialog_manager_records.h"
+#include "test_services.h"
+
+using dialog_manager::Live;
+
+HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc, LPARAM initParam) {
+  HWND dialog = dialog_manager::CreateFromTemplate(templateName, proc, initParam);
+  if (dialog && (dialog->style & WS_VISIBLE)) ShowWindow(dialog, SW_SHOW);
+  return dialog;
+}
+
+BOOL WINAPI UpdateWindow(HWND window) {
+  if (!Live(window)) return FALSE;
+  backend::PaintNow(window);
+  return TRUE;
+}
+
+HDC WINAPI GetDC(HWND window) { return Live(window) ? &window->dc : nullptr; }
+
+int WINAPI ReleaseDC(HWND window, HDC) { return Live(window) ? 1 : 0; }
+
+COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
+  RECT client = {0, 0, 0, 0};
+  if (dc == nullptr || !GetClientRect(dc->window, &client)) return 0xFFFFFFFF;
+  if (x < 0 || y < 0 || x >= client.right || y >= client.bottom) return 0xFFFFFFFF;
+  return backend::ReadPixel(dc->window, x, y);
+}
+
+BOOL WINAPI SetKeyboardState(BYTE* keyStates) {
+  if (keyStates == nullptr) return FALSE;
+  for (int key = 0; key < 256; ++key) dialog_manager::records().keys[key] = keyStates[key];
+  return TRUE;
+}
+
+namespace dialog_manager {
+
+void Forget() {
+  for (HBRUSH brush : records().brushes) delete brush;
+  records() = Records();
+  ForgetClipboard();
+}
+
+void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM)) { records().spy = spy; }
+
+BrushCounts Brushes() { return {records().brushesMade, records().brushesDeleted, records().brushMisuses}; }
+
+}  // namespace dialog_manager

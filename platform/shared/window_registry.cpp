@@ -1,0 +1,32 @@
+// The windows: made, found by handle in constant time, and by control ID.
+#include "dialog_manager_records.h"
+
+namespace dialog_manager {
+
+Records& records() {
+  static Records r;
+  return r;
+}
+
+HWND New(WindowKind kind) {
+  records().windows.push_back(std::make_unique<HWND__>());
+  HWND w = records().windows.back().get();
+  w->kind = kind;
+  w->dc.window = w;
+  records().liveWindows.insert(w);
+  return w;
+}
+
+HWND Live(HWND window) { return records().liveWindows.count(window) ? window : nullptr; }
+
+}  // namespace dialog_manager
+
+HWND WINAPI GetDlgItem(HWND dialog, int id) {
+  if (!dialog_manager::Live(dialog)) return nullptr;
+  for (HWND child : dialog->children) {
+    if (child->id == id) return child;
+  }
+  return nullptr;
+}
+
+int WINAPI GetDlgCtrlID(HWND control) { return dialog_manager::Live(control) ? control->id : 0; }

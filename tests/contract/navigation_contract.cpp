@@ -1,4 +1,5 @@
-// The keyboard through the dialog manager: Tab, Escape, Enter and Space.
+// The keyboard through the dialog manager: Tab, Shift+Tab, Escape, Enter
+// and Space.
 #include "contract.h"
 
 namespace {
@@ -16,6 +17,18 @@ TEST_F(Contract, TabVisitsTheTabStopsInTemplateOrderSelectingAFieldsText) {
   }
   EXPECT_EQ(visited, (std::vector<int>{IDC_RED, IDC_GREEN, IDC_BLUE, IDC_HUE, IDC_SATURATION,
                                        IDC_VALUE, IDC_SELECT}));
+  // With Shift held, backwards, wrapping, and selecting a field's text too.
+  BYTE keys[256] = {};
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  SetText(IDC_VALUE, "255");
+  Key(VK_TAB);
+  EXPECT_EQ(FocusId(), IDC_VALUE);
+  EXPECT_EQ(Selection(IDC_VALUE), DWORD(MAKELONG(0, 3)));
+  Key(VK_TAB);
+  EXPECT_EQ(FocusId(), IDC_SATURATION);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
 }
 
 TEST_F(Contract, EscapeIsTheCancelCommandAndEnterInAFieldTheOkCommand) {

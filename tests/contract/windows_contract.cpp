@@ -14,6 +14,12 @@ TEST_F(Contract, ControlsAreFoundByIdAndBack) {
     EXPECT_EQ(GetDlgCtrlID(control), id);
   }
   EXPECT_EQ(GetDlgItem(dialog, 4242), nullptr);
+  // Laid out in pixels from dialog units, each rounded as MulDiv rounds:
+  // 213 by 78 units of MS Sans Serif 8 (6 by 13 pixels per 4 by 8).
+  RECT client = {};
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, 320);
+  EXPECT_EQ(client.bottom, 127);
 }
 
 TEST_F(Contract, CloseAndIconMessagesAreDeliveredAtOnce) {

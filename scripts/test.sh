@@ -6,14 +6,15 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 source scripts/native-env.sh
 
-scripts/ensure-packages.sh clang llvm googletest libx11-dev desktop-file-utils xclip \
+scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the
 # in-memory stand-in of the Windows dialog services, the native Linux
 # program over GTK 3 with its end-to-end tests, and the contract suite of
-# the dialog services on both; then all of it again built with Clang.
-for preset in native native-clang; do
+# the dialog services on both; then all of it again built with Clang (with
+# the resource reader's fuzzing), and again with the sanitizers.
+for preset in native native-clang asan; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
   ctest --preset "$preset"

@@ -6,7 +6,11 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 source scripts/native-env.sh
 
+# The native program's end-to-end tests also take: xrdb (x11-xserver-utils)
+# for a user's text size, a session bus (dbus-daemon) and AT-SPI's Python
+# bindings for what a screen reader hears, weston for a Wayland display.
 scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
+  x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the

@@ -2,9 +2,11 @@
 // pasting, deleting and writing do; the entry only shows the result. Keys
 // that edit are taken before GTK sees them, so that a keystroke is one edit
 // with one change notification, sent before it returns, exactly as on
-// Windows. Changes GTK makes by other means (an input method, drag and
-// drop, the middle button's paste) are taken in afterwards and notified
-// once, however many steps GTK reports them in.
+// Windows. What GTK would insert or delete by other means (an input
+// method, drag and drop, the middle button's paste) is taken from it before
+// it changes the entry, put through the same rules as a paste or a
+// deletion, and notified once, however many steps GTK takes for it.
+#include <algorithm>
 #include <cstring>
 
 #include "gtk_internals.h"
@@ -31,13 +33,15 @@ void ShowEdit(HWND edit) {
   using gtkwin::Widget;
   using gtkwin::Editable;
   GtkWidget* entry = Widget(edit);
-  g_signal_handler_block(entry, edit->native->changedHandler);
+  g_signal_handler_block(entry, edit->native->insertHandler);
+  g_signal_handler_block(entry, edit->native->deleteHandler);
   if (std::strcmp(gtk_entry_get_text(GTK_ENTRY(entry)), edit->edit.text.c_str()) != 0) {
     gtk_entry_set_text(GTK_ENTRY(entry), edit->edit.text.c_str());
   }
   gtk_editable_select_region(Editable(edit), static_cast<int>(edit->edit.selStart),
                              static_cast<int>(edit->edit.selEnd));
-  g_signal_handler_unblock(entry, edit->native->changedHandler);
+  g_signal_handler_unblock(entry, edit->native->deleteHandler);
+  g_signal_handler_unblock(entry, edit->native->insertHandler);
 }
 
 std::string ClipboardText() {
@@ -56,7 +60,7 @@ static void Cut(HWND edit) {
   backend::ReadSelection(edit);
   const edit::EditState& e = edit->edit;
   if (e.selStart == e.selEnd) return;
-  const std::string cut = e.text.substr(e.selStart, e.selEnd - e.selStart);
+  const std::string cut = edit::Selected(e);
   gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), cut.c_str(), -1);
   SendMessageA(edit, WM_CLEAR, 0, 0);
 }
@@ -80,7 +84,7 @@ gboolean EditKey(HWND edit, GdkEventKey* event) {
   if (event->keyval == GDK_KEY_Delete || event->keyval == GDK_KEY_KP_Delete) {
     backend::ReadSelection(edit);
     const edit::EditState& e = edit->edit;
-    if (e.selStart == e.selEnd && e.selEnd < e.text.size()) {
+    if (e.selStart == e.selEnd && e.selEnd < edit::Length(e)) {
       SendMessageA(edit, EM_SETSEL, e.selStart, static_cast<LPARAM>(e.selEnd + 1));
     }
     SendMessageA(edit, WM_CLEAR, 0, 0);
@@ -96,23 +100,45 @@ gboolean EditKey(HWND edit, GdkEventKey* event) {
 
 static gboolean FlushChange(gpointer data) {
   HWND edit = dialog_manager::Live(static_cast<HWND>(data));
-  if (edit && edit->native->changePending) {
-    edit->native->changePending = false;
-    dialog_manager::Notify(edit, EN_UPDATE);
-    dialog_manager::Notify(edit, EN_CHANGE);
+  if (edit) {
+    const edit::Notifications pending = edit->native->pending;
+    edit->native->pending = {};
+    edit->native->flushQueued = false;
+    dialog_manager::NotifyEdit(edit, pending);
   }
   return G_SOURCE_REMOVE;
 }
 
-static void OnChanged(GtkEditable* editable, gpointer data) {
-  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
-  if (!edit) return;
-  dialog_manager::UserReplacedText(edit, gtk_entry_get_text(GTK_ENTRY(editable)));
-  backend::ReadSelection(edit);
-  if (!edit->native->changePending) {
-    edit->native->changePending = true;
+// Shows what GTK's step did and gathers its notifications, to be sent once
+// GTK has taken every step of the user's action.
+static void Pend(HWND edit, const edit::Notifications& n) {
+  backend::ShowEdit(edit);
+  edit::Notifications& pending = edit->native->pending;
+  pending.maxText = pending.maxText || n.maxText;
+  pending.update = pending.update || n.update;
+  pending.change = pending.change || n.change;
+  if (!edit->native->flushQueued) {
+    edit->native->flushQueued = true;
     g_idle_add(FlushChange, edit);
   }
+}
+
+static void OnInsertText(GtkEditable* editable, gchar* text, gint length, gint* position, gpointer data) {
+  g_signal_stop_emission_by_name(editable, "insert-text");
+  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
+  if (!edit || !text) return;
+  const std::string inserted(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
+  Pend(edit, dialog_manager::UserInserted(edit, static_cast<size_t>(std::max(*position, 0)), inserted));
+  *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
+}
+
+static void OnDeleteText(GtkEditable* editable, gint start, gint end, gpointer data) {
+  g_signal_stop_emission_by_name(editable, "delete-text");
+  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
+  if (!edit) return;
+  const size_t length = edit::Length(edit->edit);
+  const auto at = [&](gint p) { return p < 0 ? length : static_cast<size_t>(p); };
+  Pend(edit, dialog_manager::UserDeleted(edit, at(start), at(end)));
 }
 
 static void OnPaste(GtkEntry* entry, gpointer data) {
@@ -131,7 +157,13 @@ GtkWidget* NewEdit(HWND edit) {
   gtk_entry_set_has_frame(GTK_ENTRY(entry), (edit->style & WS_BORDER) != 0);
   gtk_entry_set_width_chars(GTK_ENTRY(entry), 1);
   gtk_entry_set_text(GTK_ENTRY(entry), edit->edit.text.c_str());
-  edit->native->changedHandler = g_signal_connect(entry, "changed", G_CALLBACK(OnChanged), edit);
+  if (edit->style & ES_NUMBER) {
+    // Digits, for input methods and on-screen keyboards; no emoji chooser.
+    gtk_entry_set_input_purpose(GTK_ENTRY(entry), GTK_INPUT_PURPOSE_DIGITS);
+    gtk_entry_set_input_hints(GTK_ENTRY(entry), GTK_INPUT_HINT_NO_EMOJI);
+  }
+  edit->native->insertHandler = g_signal_connect(entry, "insert-text", G_CALLBACK(OnInsertText), edit);
+  edit->native->deleteHandler = g_signal_connect(entry, "delete-text", G_CALLBACK(OnDeleteText), edit);
   g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
   g_signal_connect(entry, "cut-clipboard", G_CALLBACK(OnCut), edit);
   return entry;

@@ -15,8 +15,10 @@
 struct NativeWindow {
   GtkWidget* widget = nullptr;  // the control, or the dialog's GtkWindow
   GtkWidget* outer = nullptr;   // what is placed in the dialog: a frame around a bordered static
-  gulong changedHandler = 0;    // edits: GTK's own changes of the text
-  bool changePending = false;   // edits: a GTK change not yet notified
+  gulong insertHandler = 0;     // edits: what GTK would insert by its own means
+  gulong deleteHandler = 0;     // and delete
+  edit::Notifications pending;  // edits: of GTK's steps, not yet sent
+  bool flushQueued = false;     // edits: to be sent when GTK is idle
   cairo_t* cairo = nullptr;     // while the window paints
 };
 
@@ -30,9 +32,13 @@ struct Records {
   std::vector<std::unique_ptr<NativeWindow>> natives;
   std::vector<std::unique_ptr<NativeIcon>> icons;
   std::string font;  // the family standing in for the templates' font
+  double dpi = 96;   // the display's font resolution, GDK's DPI scale in it
 };
 
 Records& records();
+// A font's size in pixels at the display's resolution, as Windows sizes
+// a dialog's font at the system's DPI.
+int FontPixels(int points);
 inline GtkWidget* Widget(HWND window) { return window->native->widget; }
 // The window whose widget this is, or holds it.
 HWND WindowOf(GtkWidget* widget);

@@ -1,9 +1,9 @@
 // Writes the program's icon, group 102 of its compiled resources, as the
-// PNG files of a hicolor icon theme (DIR/16x16/apps/rgbhsv.png, ...), so
+// PNG files of a hicolor icon theme (DIR/16x16/apps/NAME.png, ...), so
 // that the desktop shows the images the window shows. Of two images of one
 // size the one with more colors is kept.
 //
-//   icon_pngs DIR
+//   icon_pngs DIR NAME
 #include <cstdio>
 #include <map>
 #include <string>
@@ -14,8 +14,8 @@
 #include "icons.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: icon_pngs DIR\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: icon_pngs DIR NAME\n");
     return 2;
   }
   res::ProgramResources program;
@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     const std::string folder = std::string(argv[1]) + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
     GError* error = nullptr;
     if (g_mkdir_with_parents(folder.c_str(), 0755) != 0 ||
-        !gdk_pixbuf_save(picture, (folder + "/rgbhsv.png").c_str(), "png", &error, nullptr)) {
-      std::fprintf(stderr, "icon_pngs: cannot write %s/rgbhsv.png%s%s\n", folder.c_str(), error ? ": " : "",
+        !gdk_pixbuf_save(picture, (folder + "/" + argv[2] + ".png").c_str(), "png", &error, nullptr)) {
+      std::fprintf(stderr, "icon_pngs: cannot write %s/%s.png%s%s\n", folder.c_str(), argv[2], error ? ": " : "",
                    error ? error->message : "");
       if (error) g_error_free(error);
       status = 1;

@@ -5,14 +5,14 @@
 namespace {
 
 // Windows' dialog base units for a font: half the rounded-up average width
-// of "A".."Z" "a".."z", and the font's height, at 96 dots per inch.
+// of "A".."Z" "a".."z", and the font's height, at the display's resolution.
 backend::BaseUnits Measure(const std::string& family, int points) {
   PangoFontMap* map = pango_cairo_font_map_get_default();
   PangoContext* context = pango_font_map_create_context(map);
-  pango_cairo_context_set_resolution(context, 96);
+  pango_cairo_context_set_resolution(context, gtkwin::records().dpi);
   PangoFontDescription* font = pango_font_description_new();
   pango_font_description_set_family(font, family.c_str());
-  pango_font_description_set_absolute_size(font, (points * 96 + 36) / 72 * PANGO_SCALE);
+  pango_font_description_set_absolute_size(font, gtkwin::FontPixels(points) * PANGO_SCALE);
   PangoLayout* layout = pango_layout_new(context);
   pango_layout_set_font_description(layout, font);
   pango_layout_set_text(layout, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", -1);
@@ -113,6 +113,15 @@ void MakeNativeWindows(HWND dialog) {
     if (control->visible) gtk_widget_show_all(n.outer);
   }
   gtk_widget_show(fixed);
+  // Each field is read out with the text that labels its group.
+  for (HWND control : dialog->children) {
+    HWND label = dialog_manager::LabelOf(control);
+    if (control->kind != WindowKind::Edit || !label) continue;
+    AtkObject* field = gtk_widget_get_accessible(gtkwin::Widget(control));
+    AtkObject* text = gtk_widget_get_accessible(gtkwin::Widget(label));
+    atk_object_add_relationship(field, ATK_RELATION_LABELLED_BY, text);
+    atk_object_add_relationship(text, ATK_RELATION_LABEL_FOR, field);
+  }
 }
 
 }  // namespace backend

@@ -5,19 +5,6 @@
 
 namespace {
 
-bool ShowsText(DWORD style) {
-  switch (style & SS_TYPEMASK) {
-    case SS_LEFT:
-    case SS_CENTER:
-    case SS_RIGHT:
-    case SS_SIMPLE:
-    case SS_LEFTNOWORDWRAP:
-      return true;
-    default:
-      return false;
-  }
-}
-
 gboolean OnDraw(GtkWidget*, cairo_t* cairo, gpointer data) {
   HWND window = dialog_manager::Live(static_cast<HWND>(data));
   if (!window) return FALSE;
@@ -32,7 +19,7 @@ gboolean OnDraw(GtkWidget*, cairo_t* cairo, gpointer data) {
 namespace gtkwin {
 
 GtkWidget* NewStatic(HWND control) {
-  if (ShowsText(control->style)) {
+  if (dialog_manager::ShowsText(control)) {
     GtkWidget* label = gtk_label_new(control->text.c_str());
     const DWORD type = control->style & SS_TYPEMASK;
     gtk_label_set_xalign(GTK_LABEL(label), type == SS_CENTER ? 0.5f : type == SS_RIGHT ? 1.0f : 0.0f);

@@ -20,8 +20,8 @@ bool Installed(const char* family) {
 }
 
 // The templates' font where it is installed; otherwise Liberation Sans,
-// which has MS Sans Serif's dialog base units at 8 points (6 by 13 pixels),
-// so that the dialog has the Windows program's size.
+// which has MS Sans Serif's dialog base units at 8 points (6 by 13 pixels
+// at 96 dpi), so that the dialog has the Windows program's size.
 std::string DialogFont(const std::string& wanted) {
   for (const char* family : {wanted.c_str(), "Liberation Sans"}) {
     if (*family && Installed(family)) return family;
@@ -54,11 +54,17 @@ bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resource
   // would otherwise keep custom colors in the user's settings (dconf), and
   // this program keeps nothing between runs.
   g_setenv("GSETTINGS_BACKEND", "memory", TRUE);
-  // X11 also on a Wayland desktop (through XWayland), where a window can
-  // neither center itself nor show its icon otherwise.
-  gdk_set_allowed_backends("x11");
+  // One name for the program wherever the desktop matches a window to its
+  // entry: the desktop entry's and the icon's name, the window's class on
+  // X11, its application ID on Wayland.
+  g_set_prgname(RGBHSV_APP_ID);
+  gdk_set_program_class(RGBHSV_APP_ID);
+  // X11 where there is an X display, also on a Wayland desktop (through
+  // XWayland), where a window can center itself; GTK's Wayland backend
+  // where there is only a Wayland display.
+  gdk_set_allowed_backends("x11,wayland");
   if (!gtk_init_check(argc, argv)) {
-    std::fprintf(stderr, "rgbhsv: cannot open the display\n");
+    std::fprintf(stderr, "rgbhsv: needs a graphical display (X11 or Wayland), and none could be opened\n");
     return false;
   }
   // Windows leaves a field's selection alone when the field gets the focus;
@@ -78,7 +84,12 @@ bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resource
     wanted = program.dialogs.begin()->second.font;
     points = program.dialogs.begin()->second.pointSize;
   }
+  // The user's text size: the resolution that Xft.dpi (large text,
+  // fractional scaling) and GDK_DPI_SCALE give fonts. GDK_SCALE's whole
+  // scale is GDK's own, in every pixel.
+  const double dpi = gdk_screen_get_resolution(gdk_screen_get_default());
+  gtkwin::records().dpi = dpi > 0 ? dpi : 96;
   gtkwin::records().font = DialogFont(wanted);
-  Style(gtkwin::records().font, (points * 96 + 36) / 72);
+  Style(gtkwin::records().font, gtkwin::FontPixels(points));
   return true;
 }

@@ -9,6 +9,8 @@ Records& records() {
   return r;
 }
 
+int FontPixels(int points) { return static_cast<int>(points * records().dpi / 72 + 0.5); }
+
 HWND WindowOf(GtkWidget* widget) {
   for (; widget; widget = gtk_widget_get_parent(widget)) {
     if (auto* w = static_cast<HWND>(g_object_get_data(G_OBJECT(widget), "rgbhsv-hwnd"))) {

@@ -76,6 +76,13 @@ const res::ProgramResources& Resources();
 HWND Live(HWND window);
 // Whether Tab stops at the control: a tab stop, and enabled.
 bool IsTabStop(HWND control);
+// Whether the control is a static that shows its text (rather than a
+// rectangle, a frame or a picture).
+bool ShowsText(HWND control);
+// The static text that names a field for screen readers: of the texts
+// above it in its dialog, the nearest, as a group's label stands over its
+// fields; null if there is none.
+HWND LabelOf(HWND control);
 
 // What an implementation reports of its user's input:
 // a control's notification to its dialog (WM_COMMAND with its ID and code);
@@ -85,9 +92,14 @@ void SetKeyDown(int virtualKey, bool down);
 // an edit's caret or selection where the user has put it (character
 // offsets; start > end is taken as end..start);
 void UserSelected(HWND edit, size_t start, size_t end);
-// an edit's text as the implementation's own means changed it: the user's
-// change, with nothing left to undo.
-void UserReplacedText(HWND edit, const std::string& text);
+// text that the implementation's own means (a drop, the middle button's
+// paste, an input method) insert into an edit, or characters start..end
+// they delete: held to the edit rules as a paste or a deletion is, and
+// shown by the implementation, which then sends the notifications these
+// return (NotifyEdit), once for all the steps of one action of the user.
+edit::Notifications UserInserted(HWND edit, size_t at, const std::string& text);
+edit::Notifications UserDeleted(HWND edit, size_t start, size_t end);
+void NotifyEdit(HWND edit, const edit::Notifications& n);
 // A paint: WM_PAINT to the window, which is valid afterwards even if its
 // procedure skipped BeginPaint.
 void Paint(HWND window);

@@ -14,17 +14,23 @@ void UserSelected(HWND edit, size_t start, size_t end) {
                static_cast<long long>(std::max(start, end)));
 }
 
-void UserReplacedText(HWND edit, const std::string& text) {
-  if (!Live(edit)) return;
-  edit->edit.text = text;
-  edit->edit.canUndo = false;
+edit::Notifications UserInserted(HWND edit, size_t at, const std::string& text) {
+  return Live(edit) ? edit::Insert(edit->edit, at, text) : edit::Notifications{};
+}
+
+edit::Notifications UserDeleted(HWND edit, size_t start, size_t end) {
+  return Live(edit) ? edit::Delete(edit->edit, std::min(start, end), std::max(start, end)) : edit::Notifications{};
+}
+
+void NotifyEdit(HWND edit, const edit::Notifications& n) {
+  if (n.maxText) Notify(edit, EN_MAXTEXT);
+  if (n.update) Notify(edit, EN_UPDATE);
+  if (n.change) Notify(edit, EN_CHANGE);
 }
 
 static void Send(HWND window, const edit::Notifications& n) {
   backend::ShowEdit(window);
-  if (n.maxText) Notify(window, EN_MAXTEXT);
-  if (n.update) Notify(window, EN_UPDATE);
-  if (n.change) Notify(window, EN_CHANGE);
+  NotifyEdit(window, n);
 }
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,7 +41,9 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return TRUE;
     case WM_GETTEXT: {
       if (wParam == 0) return 0;
-      const size_t n = std::min<size_t>(e.text.size(), wParam - 1);
+      // What fits, without the part of a character that does not.
+      size_t n = std::min<size_t>(e.text.size(), wParam - 1);
+      while (n < e.text.size() && (static_cast<unsigned char>(e.text[n]) & 0xC0) == 0x80) --n;
       std::memcpy(reinterpret_cast<char*>(lParam), e.text.data(), n);
       reinterpret_cast<char*>(lParam)[n] = '\0';
       return static_cast<LRESULT>(n);

@@ -1,23 +1,66 @@
 #include "edit_rules.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace edit {
 
-static Notifications Changed() {
+namespace {
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The length of the valid UTF-8 character at text[at], or 0 if none starts
+// there (a stray continuation byte, an overlong form, a surrogate, a code
+// point past U+10FFFF, a character cut short).
+size_t ValidCharacterAt(const std::string& text, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  const unsigned char first = byte(0);
+  size_t size = 0;
+  uint32_t lowest = 0;
+  if (first < 0x80) return 1;
+  if ((first & 0xE0) == 0xC0) size = 2, lowest = 0x80;
+  else if ((first & 0xF0) == 0xE0) size = 3, lowest = 0x800;
+  else if ((first & 0xF8) == 0xF0) size = 4, lowest = 0x10000;
+  else return 0;
+  if (at + size > text.size()) return 0;
+  uint32_t point = first & (0x7F >> size);
+  for (size_t i = 1; i < size; ++i) {
+    if (!IsContinuation(byte(i))) return 0;
+    point = point << 6 | (byte(i) & 0x3F);
+  }
+  if (point < lowest || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return 0;
+  return size;
+}
+
+std::string ValidUtf8(const std::string& text) {
+  std::string valid;
+  for (size_t at = 0; at < text.size();) {
+    const size_t size = ValidCharacterAt(text, at);
+    valid.append(size ? text.substr(at, size) : "?");
+    at += size ? size : 1;
+  }
+  return valid;
+}
+
+size_t CharacterCount(const std::string& text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
+}
+
+Notifications Changed() {
   Notifications n;
   n.update = n.change = true;
   return n;
 }
 
 // Replaces the selection; only the user's input is held to the limit, and
-// what does not fit is cut off with EN_MAXTEXT. Wine notifies a change even
-// when a keystroke is refused at the limit.
-static Notifications Replace(EditState& e, std::string insert, bool honourLimit) {
-  const size_t kept = e.text.size() - (e.selEnd - e.selStart);
+// what does not fit is cut off, at a character's end, with EN_MAXTEXT. Wine
+// notifies a change even when a keystroke is refused at the limit.
+Notifications Replace(EditState& e, const std::string& text, bool honourLimit) {
+  std::string insert = ValidUtf8(text);
+  const size_t kept = Length(e) - (e.selEnd - e.selStart);
   Notifications n;
-  if (honourLimit && kept + insert.size() > e.limit) {
-    insert.resize(e.limit > kept ? e.limit - kept : 0);
+  if (honourLimit && kept + CharacterCount(insert) > e.limit) {
+    insert.resize(ByteOffset(insert, e.limit > kept ? e.limit - kept : 0));
     n.maxText = true;
   }
   const bool changed = !insert.empty() || e.selEnd > e.selStart;
@@ -25,10 +68,29 @@ static Notifications Replace(EditState& e, std::string insert, bool honourLimit)
     e.undoText = e.text;
     e.canUndo = true;
   }
-  e.text.replace(e.selStart, e.selEnd - e.selStart, insert);
-  e.selStart = e.selEnd = e.selStart + insert.size();
+  const size_t from = ByteOffset(e.text, e.selStart), to = ByteOffset(e.text, e.selEnd);
+  e.text.replace(from, to - from, insert);
+  e.selStart = e.selEnd = e.selStart + CharacterCount(insert);
   if (changed || n.maxText) n.update = n.change = true;
   return n;
+}
+
+}  // namespace
+
+size_t ByteOffset(const std::string& text, size_t chars) {
+  size_t at = 0;
+  for (; at < text.size() && chars > 0; --chars) {
+    ++at;
+    while (at < text.size() && IsContinuation(text[at])) ++at;
+  }
+  return at;
+}
+
+size_t Length(const EditState& e) { return CharacterCount(e.text); }
+
+std::string Selected(const EditState& e) {
+  const size_t from = ByteOffset(e.text, e.selStart), to = ByteOffset(e.text, e.selEnd);
+  return e.text.substr(from, to - from);
 }
 
 Notifications Type(EditState& e, char c) {
@@ -39,7 +101,8 @@ Notifications Type(EditState& e, char c) {
     }
     return Replace(e, "", false);
   }
-  if (static_cast<unsigned char>(c) < 0x20) return {};
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte < 0x20 || byte >= 0x7F) return {};
   if (e.digitsOnly && !(c >= '0' && c <= '9')) return {};
   return Replace(e, std::string(1, c), true);
 }
@@ -53,11 +116,21 @@ Notifications Clear(EditState& e) {
   return Replace(e, "", false);
 }
 
+Notifications Insert(EditState& e, size_t at, const std::string& text) {
+  Select(e, static_cast<long long>(at), static_cast<long long>(at));
+  return Paste(e, text);
+}
+
+Notifications Delete(EditState& e, size_t start, size_t end) {
+  Select(e, static_cast<long long>(start), static_cast<long long>(end));
+  return Clear(e);
+}
+
 Notifications Undo(EditState& e) {
   Notifications n;
   if (e.canUndo) {
     std::swap(e.text, e.undoText);
-    e.selStart = e.selEnd = e.text.size();
+    e.selStart = e.selEnd = Length(e);
     n = Changed();
   }
   n.change = true;  // with nothing to undo, Wine still says so
@@ -65,14 +138,14 @@ Notifications Undo(EditState& e) {
 }
 
 Notifications SetText(EditState& e, const std::string& text) {
-  e.text = text;
+  e.text = ValidUtf8(text);
   e.selStart = e.selEnd = 0;
   e.canUndo = false;
   return Changed();
 }
 
 void Select(EditState& e, long long start, long long end) {
-  const size_t size = e.text.size();
+  const size_t size = Length(e);
   if (start < 0) {
     e.selStart = e.selEnd = std::min(e.selEnd, size);
     return;

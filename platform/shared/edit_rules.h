@@ -1,8 +1,13 @@
 // The rules of a single-line edit control as the dialog relies on them, as
 // Wine's edit control keeps them: what typing, pasting, deleting, undoing
 // and a program's writes do to the text and the selection, and which
-// notifications the parent hears, in order. Pure: every implementation of
-// the dialog services keeps an EditState per field and applies these.
+// notifications the parent hears, in order. Pure: the dialog manager keeps
+// an EditState per field and applies these.
+//
+// The text is UTF-8, always valid: what comes in otherwise has each byte
+// that starts no valid character replaced by '?'. Positions, the selection
+// and the limit count characters, as Windows' edit control counts its
+// characters, so that no edit cuts a character in half.
 #ifndef RGBHSV_PLATFORM_SHARED_EDIT_RULES_H
 #define RGBHSV_PLATFORM_SHARED_EDIT_RULES_H
 
@@ -12,8 +17,8 @@
 namespace edit {
 
 struct EditState {
-  std::string text;
-  size_t selStart = 0, selEnd = 0;  // selStart <= selEnd; equal: the caret
+  std::string text;                 // UTF-8
+  size_t selStart = 0, selEnd = 0;  // characters; selStart <= selEnd; equal: the caret
   size_t limit = 30000;             // characters the user may enter
   bool digitsOnly = false;          // ES_NUMBER: typed characters only
   std::string undoText;             // the text before the last user edit
@@ -30,9 +35,9 @@ struct Notifications {
   bool change = false;
 };
 
-// A typed character: printable ones (digits only with digitsOnly) replace
-// the selection, up to the limit; '\b' deletes the selection or the
-// character before the caret. Other control characters do nothing here.
+// A typed character: printable ASCII ones (digits only with digitsOnly)
+// replace the selection, up to the limit; '\b' deletes the selection or the
+// character before the caret. Other characters do nothing here.
 Notifications Type(EditState& e, char c);
 // Pasted text: its first line replaces the selection, cut to the limit;
 // digitsOnly does not apply.
@@ -48,6 +53,18 @@ Notifications SetText(EditState& e, const std::string& text);
 // EM_SETSEL: a negative start removes the selection, a negative end means
 // the end of the text; both are held to the text.
 void Select(EditState& e, long long start, long long end);
+
+// What another way in (a drop, the middle button's paste, an input method)
+// does: text inserted at a position, held to the same rules as a paste;
+// characters start..end deleted.
+Notifications Insert(EditState& e, size_t at, const std::string& text);
+Notifications Delete(EditState& e, size_t start, size_t end);
+
+// The text's length in characters, and the selected text.
+size_t Length(const EditState& e);
+std::string Selected(const EditState& e);
+// The byte where character `chars` of UTF-8 text starts (its size past the end).
+size_t ByteOffset(const std::string& text, size_t chars);
 
 }  // namespace edit
 

@@ -19,6 +19,32 @@ HWND New(WindowKind kind) {
 
 HWND Live(HWND window) { return records().liveWindows.count(window) ? window : nullptr; }
 
+bool ShowsText(HWND control) {
+  if (control->kind != WindowKind::Static) return false;
+  switch (control->style & SS_TYPEMASK) {
+    case SS_LEFT:
+    case SS_CENTER:
+    case SS_RIGHT:
+    case SS_SIMPLE:
+    case SS_LEFTNOWORDWRAP:
+      return true;
+    default:
+      return false;
+  }
+}
+
+HWND LabelOf(HWND control) {
+  if (!Live(control) || !control->parent) return nullptr;
+  HWND label = nullptr;
+  for (HWND other : control->parent->children) {
+    if (ShowsText(other) && !other->text.empty() && other->frame.bottom <= control->frame.top &&
+        (!label || other->frame.bottom > label->frame.bottom)) {
+      label = other;
+    }
+  }
+  return label;
+}
+
 }  // namespace dialog_manager
 
 HWND WINAPI GetDlgItem(HWND dialog, int id) {

@@ -11,6 +11,12 @@
 set -euo pipefail
 program=$1 bell_watch=$2 scenario=$3
 
+# A screen reader reaches the program over the accessibility bus, which a
+# session bus starts.
+if [ "$scenario" = labels ] && [ -z "${RGBHSV_SESSION_BUS:-}" ]; then
+  exec env RGBHSV_SESSION_BUS=1 dbus-run-session -- "$0" "$@"
+fi
+
 work=$(mktemp -d)
 home=$work/home
 mkdir "$home"
@@ -28,6 +34,37 @@ fail() {
 
 source "$(dirname "$0")/../../scripts/x-session.sh"
 
+# Without an X display.
+case "$scenario" in
+  wayland)
+    # Only a Wayland display: the window opens there, on GTK's Wayland
+    # backend, with the program's application ID.
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=headless-backend.so --socket=wayland-rgbhsv --idle-time=0 >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    wait_for 20 test -S "$XDG_RUNTIME_DIR/wayland-rgbhsv" || fail "weston did not start"
+    env -u DISPLAY WAYLAND_DISPLAY=wayland-rgbhsv WAYLAND_DEBUG=client HOME="$home" "$program" 2>"$work/client.log" &
+    pids+=($!)
+    shown() { grep -q 'xdg_toplevel@[0-9]*\.set_title("RGB <-> HSV")' "$work/client.log" &&
+              grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$work/client.log"; }
+    wait_for 20 shown || fail "no window drawn on Wayland: $(tail -3 "$work/client.log")"
+    grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$RGBHSV_APP_ID\")" "$work/client.log" ||
+      fail "not the application ID $RGBHSV_APP_ID"
+    echo "$scenario: passed"
+    exit 0
+    ;;
+  nodisplay)
+    # No display at all: it says what it needs and fails.
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work" "$program" 2>"$work/error" || status=$?
+    [ "$status" != 0 ] || fail "exit code 0 without a display"
+    grep -q "needs a graphical display" "$work/error" || fail "said: $(cat "$work/error")"
+    echo "$scenario: passed"
+    exit 0
+    ;;
+esac
+
 start_openbox
 pids+=("$wm_pid")
 wait_for 20 wm_running || fail "openbox did not start"
@@ -36,6 +73,13 @@ wait_for 20 wm_running || fail "openbox did not start"
 pids+=($!)
 wait_for 10 grep -q listening "$work/bells" || fail "bell_watch did not start"
 bells() { grep -c '^bell' "$work/bells" || true; }
+
+# What the user has set before the program starts.
+case "$scenario" in
+  dpi) echo 'Xft.dpi: 144' | xrdb -nocpp -merge ;;  # large text, as desktops set it
+  dpiscale) export GDK_DPI_SCALE=1.5 ;;
+  scale) export GDK_SCALE=2 ;;
+esac
 
 # The program sees a home folder of its own, which must stay empty.
 env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
@@ -93,7 +137,8 @@ finish() {
   wait "$program_pid" || status=$?
   [ "$status" = 0 ] || fail "exit code $status"
   local written
-  written=$(find "$home" -mindepth 1 | head -5)
+  # The accessibility bus, a service of its own, notes its address there.
+  written=$(find "$home" -mindepth 1 -not -path "$home/.cache" -not -path "$home/.cache/at-spi*" | head -5)
   [ -z "$written" ] || fail "wrote under \$HOME: $written"
   echo "$scenario: passed"
 }
@@ -102,14 +147,17 @@ chooser=""
 find_chooser() { chooser=$(xdotool search --onlyvisible --name '^Color$' 2>/dev/null | head -1); [ -n "$chooser" ]; }
 chooser_gone() { ! xdotool search --onlyvisible --name '^Color$' >/dev/null 2>&1; }
 
+client_size() {
+  echo "$(xwininfo -id "$window" | awk '/Width:/ {print $2}') x $(xwininfo -id "$window" | awk '/Height:/ {print $2}')"
+}
+
 case "$scenario" in
   startup)
     expect_swatch '#FFFFFF'
     expect_fields "255,255,255,0,0,255"
     # Centered on the screen, 320 by 127 pixels, with the color wheel icon.
-    width=$(xwininfo -id "$window" | awk '/Width:/ {print $2}')
-    height=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
-    [ "$width x $height" = "320 x 127" ] || fail "client area $width x $height, expected 320 x 127"
+    [ "$(client_size)" = "320 x 127" ] || fail "client area $(client_size), expected 320 x 127"
+    width=320 height=127
     dx=$((2 * client_x + width - 1024)) dy=$((2 * client_y + height - 768))
     [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 60 ] || fail "not centered: client at $client_x,$client_y"
     xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 icon"
@@ -175,6 +223,55 @@ case "$scenario" in
     wait_for 10 chooser_gone || fail "the chooser stayed open after Select"
     expect_swatch '#C86432'
     expect_fields "200,100,50,15,192,200"
+    key Escape
+    finish
+    ;;
+  routes)
+    # A character beyond ASCII pasted is one character: the field keeps
+    # editing, and holds it whole.
+    printf '\360\237\230\200' | xclip -i -selection clipboard  # U+1F600
+    into_field 1
+    key ctrl+v
+    type_text 5
+    back_from_field 1
+    # The middle button's paste goes through the same rules: "é" into the
+    # emptied green field, then a 5 typed after it; "x12345678" into the
+    # emptied blue field, cut to three characters.
+    into_field 2
+    key BackSpace
+    printf '\303\251' | xclip -i -selection primary
+    xdotool mousemove "$((client_x + 154))" "$((client_y + 34))" click 2
+    type_text 5
+    key Tab BackSpace
+    printf 'x12345678' | xclip -i -selection primary
+    xdotool mousemove "$((client_x + 202))" "$((client_y + 34))" click 2
+    key Tab Tab Tab Tab  # to "Select..."
+    expect_fields "$(printf '\360\237\230\2005,\303\2515,x12,0,0,0')"
+    expect_swatch '#000000'
+    key Escape
+    finish
+    ;;
+  dpi | dpiscale)
+    # The user's text size: at 144 dpi the dialog grows by half, every text
+    # with it.
+    size=$(client_size)
+    [ "$size" = "479 x 185" ] || fail "client area $size at 144 dpi, expected 479 x 185"
+    expect_fields "255,255,255,0,0,255"
+    key Escape
+    finish
+    ;;
+  scale)
+    # GDK's whole scale: twice the pixels, the same layout.
+    [ "$(client_size)" = "640 x 254" ] || fail "client area $(client_size) at scale 2, expected 640 x 254"
+    key Escape
+    finish
+    ;;
+  labels)
+    # What a screen reader reads out: each field by its group's label.
+    spoken=$(/usr/bin/python3 "$(dirname "$0")/atspi_labels.py" 20) || fail "no dialog over AT-SPI"
+    expected=$(printf '%s\n' "push button: Select..." "text: RGB color:" "text: RGB color:" "text: RGB color:" \
+      "text: HSV color:" "text: HSV color:" "text: HSV color:")
+    [ "$spoken" = "$expected" ] || fail "read out as: $spoken"
     key Escape
     finish
     ;;

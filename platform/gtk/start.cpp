@@ -93,3 +93,6 @@ bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resource
   Style(gtkwin::records().font, gtkwin::FontPixels(points));
   return true;
 }
+
+// GTK's own main loop does this when it ends; the modal loop is not GTK's.
+void EndGtk() { gtk_clipboard_store(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD)); }

@@ -35,4 +35,9 @@
 // display or the resources are damaged.
 bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resourcesSize);
 
+// What a GTK program does as it ends: hands the clipboard's text to the
+// desktop's clipboard manager, so that what was copied outlives the
+// program, as on Windows.
+void EndGtk();
+
 #endif

@@ -5,11 +5,11 @@
 # the clipboard (xclip), the swatch read off the screen (ImageMagick), the
 # bell heard by bell_watch. Run inside xvfb-run:
 #
-#   e2e.sh PROGRAM BELL_WATCH SCENARIO
+#   e2e.sh PROGRAM BELL_WATCH SCENARIO [CLIPBOARD_KEEPER]
 #
 # Every wait is for a condition, with a time limit that fails the test.
 set -euo pipefail
-program=$1 bell_watch=$2 scenario=$3
+program=$1 bell_watch=$2 scenario=$3 clipboard_keeper=${4:-}
 
 # A screen reader reaches the program over the accessibility bus, which a
 # session bus starts.
@@ -76,6 +76,11 @@ bells() { grep -c '^bell' "$work/bells" || true; }
 
 # What the user has set before the program starts.
 case "$scenario" in
+  handover)  # a desktop's clipboard manager
+    "$clipboard_keeper" >"$work/keeper" &
+    pids+=($!)
+    wait_for 10 grep -q listening "$work/keeper" || fail "the clipboard manager did not start"
+    ;;
   dpi) echo 'Xft.dpi: 144' | xrdb -nocpp -merge ;;  # large text, as desktops set it
   dpiscale) export GDK_DPI_SCALE=1.5 ;;
   scale) export GDK_SCALE=2 ;;
@@ -131,6 +136,7 @@ back_from_field() { key $(printf 'Tab %.0s' $(seq $((7 - $1)))); }
 
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 
+# The program's end, checked; then CHECK, if given, and the verdict.
 finish() {
   wait_for 10 program_ended || fail "the program did not end"
   local status=0
@@ -140,6 +146,7 @@ finish() {
   # The accessibility bus, a service of its own, notes its address there.
   written=$(find "$home" -mindepth 1 -not -path "$home/.cache" -not -path "$home/.cache/at-spi*" | head -5)
   [ -z "$written" ] || fail "wrote under \$HOME: $written"
+  [ $# = 0 ] || "$@"
   echo "$scenario: passed"
 }
 
@@ -274,6 +281,19 @@ case "$scenario" in
     [ "$spoken" = "$expected" ] || fail "read out as: $spoken"
     key Escape
     finish
+    ;;
+  handover)
+    # A number copied outlives the program: at its end the program hands
+    # the clipboard to the desktop's clipboard manager.
+    into_field 1
+    key ctrl+c
+    wait_for 5 eval '[ "$(clipboard)" = 255 ]' || fail "the copy did not reach the clipboard"
+    key Escape
+    kept() {
+      grep -q saved "$work/keeper" || fail "the clipboard was not handed over"
+      [ "$(clipboard)" = 255 ] || fail "the clipboard holds \"$(clipboard)\" after the program ended"
+    }
+    finish kept
     ;;
   closebox)
     # The close box, at the right end of the window manager's title bar.

@@ -8,9 +8,10 @@ source scripts/native-env.sh
 
 # The native program's end-to-end tests also take: xrdb (x11-xserver-utils)
 # for a user's text size, a session bus (dbus-daemon) and AT-SPI's Python
-# bindings for what a screen reader hears, weston for a Wayland display.
+# bindings for what a screen reader hears, weston for a Wayland display; its
+# package dpkg-dev (dpkg-shlibdeps), lintian and appstream (appstreamcli).
 scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
-  x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston \
+  x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston dpkg-dev lintian appstream \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the
@@ -23,6 +24,11 @@ for preset in native native-clang asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# The native program's Debian package: made, checked by lintian and the
+# desktop's validators, installed, used, removed.
+deb=$(scripts/package.sh | tail -1)
+tests/native/package_check.sh "$deb" tests/native build/native/tests/bell_watch build/native/tests/clipboard_keeper
 
 # Windows: rgbhsv.exe cross-built from the same sources against the real
 # Win32 headers, its image checked, and the end-to-end tests under Wine in a

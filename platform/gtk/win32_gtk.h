@@ -3,27 +3,31 @@
 // and then calls WinMain.
 //
 // Implements, over the shared dialog manager:
-//  - dialogs as GtkWindows on X11, laid out in pixels from the template's
-//    dialog units with the base units of its font (or Liberation Sans,
-//    which has MS Sans Serif's), centered with DS_CENTER, with a close box
-//    only (Motif hints) and the icon set by WM_SETICON;
-//  - buttons (GtkButton), edits (GtkEntry: every key that edits goes
-//    through the shared edit rules, Ctrl+V, Ctrl+X, Ctrl+Z and Delete
-//    included), static texts (GtkLabel), other statics as drawing areas
-//    painted by their window procedure, a bordered one in a frame;
+//  - dialogs as GtkWindows, on X11 or, with only a Wayland display, on
+//    Wayland; laid out in pixels from the template's dialog units with the
+//    base units of its font (or Liberation Sans, which has MS Sans Serif's)
+//    at the display's font resolution; centered with DS_CENTER (where the
+//    display lets a window place itself), with a close box only (Motif
+//    hints) and the icon set by WM_SETICON; one application ID for the
+//    window, its desktop entry and its icon;
+//  - buttons (GtkButton), edits (GtkEntry: every key that edits, and
+//    whatever GTK would insert or delete by other means, a drop, the middle
+//    button's paste, an input method, goes through the shared edit rules),
+//    static texts (GtkLabel), other statics as drawing areas painted by
+//    their window procedure, a bordered one in a frame; each field labelled
+//    for screen readers by its group's text (ATK);
 //  - the modal loop (GTK's main loop until EndDialog), the keyboard through
 //    IsDialogMessageA (Tab, Shift+Tab, Escape, Enter, Space), the close box
 //    as WM_CLOSE, the focus following the mouse;
 //  - MessageBeep as the display's bell; ChooseColorA as GTK's
 //    GtkColorSelectionDialog with the 16 custom colors in its palette; the
-//    clipboard's text from GTK's CLIPBOARD selection;
+//    clipboard's text from GTK's CLIPBOARD selection, handed to the
+//    clipboard manager at the end (EndGtk);
 //  - for tests (test_services.cpp): UpdateWindow by running GTK's main loop
 //    until the window is painted, GetPixel from the screen, the clipboard
 //    set from SetClipboardData.
-// Does not implement: changes that GTK makes by other means than the keys
-// above (an input method, drag and drop, the middle button's paste) are
-// taken in once done, without the three-character limit; GTK's Wayland
-// backend (X11 is required, XWayland on a Wayland desktop).
+// Does not implement: undo of what GTK inserted by other means than keys
+// (it leaves nothing to undo), centering on Wayland, other window classes.
 #ifndef RGBHSV_PLATFORM_GTK_WIN32_GTK_H
 #define RGBHSV_PLATFORM_GTK_WIN32_GTK_H
 

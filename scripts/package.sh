@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Makes the Debian package of the native program from the native build, and
+# says where it is: build/native/rgbhsv_VERSION_ARCH.deb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/native-env.sh
+scripts/ensure-packages.sh "${NATIVE_PACKAGES[@]}" dpkg-dev
+cmake --preset native >/dev/null
+cmake --build --preset native >/dev/null
+cd build/native
+rm -f rgbhsv_*.deb
+cpack -G DEB >/dev/null
+echo "build/native/$(ls rgbhsv_*.deb)"

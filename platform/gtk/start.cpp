@@ -58,7 +58,6 @@ bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resource
   // entry: the desktop entry's and the icon's name, the window's class on
   // X11, its application ID on Wayland.
   g_set_prgname(RGBHSV_APP_ID);
-  gdk_set_program_class(RGBHSV_APP_ID);
   // X11 where there is an X display, also on a Wayland desktop (through
   // XWayland), where a window can center itself; GTK's Wayland backend
   // where there is only a Wayland display.
@@ -67,6 +66,7 @@ bool StartGtk(int* argc, char*** argv, const uint8_t* resources, size_t resource
     std::fprintf(stderr, "rgbhsv: needs a graphical display (X11 or Wayland), and none could be opened\n");
     return false;
   }
+  gdk_set_program_class(RGBHSV_APP_ID);  // after GTK's start, which sets its own
   // Windows leaves a field's selection alone when the field gets the focus;
   // Tab selects the whole text itself.
   // GTK's own error bell (a cursor moved past the end, say) is not the

@@ -9,9 +9,11 @@ source scripts/native-env.sh
 # The native program's end-to-end tests also take: xrdb (x11-xserver-utils)
 # for a user's text size, a session bus (dbus-daemon) and AT-SPI's Python
 # bindings for what a screen reader hears, weston for a Wayland display; its
-# package dpkg-dev (dpkg-shlibdeps), lintian and appstream (appstreamcli).
+# package dpkg-dev (dpkg-shlibdeps), lintian and appstream (appstreamcli);
+# the web page Emscripten, and Chromium driven by Selenium for its tests.
 scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
   x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston dpkg-dev lintian appstream \
+  emscripten chromium chromium-driver python3-selenium \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the
@@ -29,6 +31,14 @@ done
 # desktop's validators, installed, used, removed.
 deb=$(scripts/package.sh | tail -1)
 tests/native/package_check.sh "$deb" tests/native build/native/tests/bell_watch build/native/tests/clipboard_keeper
+
+# The web page: the same dialog and conversion built with Emscripten into
+# build/web, and the contract suite of the dialog services run on it in
+# headless Chromium. Debian's Node finds Emscripten's modules only so.
+export NODE_PATH=/usr/share/nodejs
+cmake --preset web
+cmake --build --preset web
+ctest --preset web
 
 # Windows: rgbhsv.exe cross-built from the same sources against the real
 # Win32 headers, its image checked, and the end-to-end tests under Wine in a

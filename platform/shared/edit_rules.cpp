@@ -42,10 +42,6 @@ std::string ValidUtf8(const std::string& text) {
   return valid;
 }
 
-size_t CharacterCount(const std::string& text) {
-  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
-}
-
 Notifications Changed() {
   Notifications n;
   n.update = n.change = true;
@@ -76,6 +72,10 @@ Notifications Replace(EditState& e, const std::string& text, bool honourLimit) {
 }
 
 }  // namespace
+
+size_t CharacterCount(const std::string& text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
+}
 
 size_t ByteOffset(const std::string& text, size_t chars) {
   size_t at = 0;

@@ -62,6 +62,7 @@ Notifications Delete(EditState& e, size_t start, size_t end);
 
 // The text's length in characters, and the selected text.
 size_t Length(const EditState& e);
+size_t CharacterCount(const std::string& text);
 std::string Selected(const EditState& e);
 // The byte where character `chars` of UTF-8 text starts (its size past the end).
 size_t ByteOffset(const std::string& text, size_t chars);

@@ -1,0 +1,43 @@
+// The Win32 dialog services in a web page, over Emscripten: an
+// implementation of ../shared/backend.h, for the program that anyone can
+// open with nothing to install. main.cpp starts it and calls WinMain.
+//
+// Implements, over the shared dialog manager:
+//  - a dialog as elements of the page: a window frame with the icon, the
+//    caption and a close box, centered; buttons (<button>), fields
+//    (<input>, each labelled for screen readers by its group's text), static
+//    texts, other statics as canvases painted by their window procedure;
+//    laid out in CSS pixels from the template's dialog units, with the base
+//    units of Liberation Sans, Arial or Helvetica at 8 points (11 px), so
+//    that it grows with the browser's zoom;
+//  - the modal loop and ChooseColorA block as on Windows: the WebAssembly
+//    stack waits (Asyncify) for the user's input, which the page queues;
+//  - the keyboard through IsDialogMessageA (Tab, Shift+Tab, Escape, Enter,
+//    Space), typed characters as WM_CHAR, Ctrl+V and Ctrl+X as WM_PASTE and
+//    WM_CLEAR, Ctrl+Z as WM_UNDO; whatever else changes a field (a drop,
+//    the context menu, an input method, autofill) is put through the same
+//    edit rules as a paste or a deletion, with one EN_CHANGE for it;
+//  - MessageBeep as a short tone (Web Audio), never before the user's
+//    first key or click; ChooseColorA as an in-page <dialog> with the
+//    browser's color picker and the run's 16 custom colors;
+//  - for tests (test_services.cpp): UpdateWindow, GetPixel from the
+//    canvas, the clipboard set from SetClipboardData.
+// Does not implement: a notification sent before the browser's event
+// returns (the page queues the event, and the modal loop handles it at
+// once after); the system clipboard beyond what a paste event gives;
+// other window classes.
+#ifndef RGBHSV_PLATFORM_WEB_WIN32_WEB_H
+#define RGBHSV_PLATFORM_WEB_WIN32_WEB_H
+
+#include <cstddef>
+#include <cstdint>
+
+// Takes the program's compiled resources (a .res file) as its own; false if
+// they are damaged.
+bool StartWeb(const uint8_t* resources, size_t resourcesSize);
+
+// Shows that the program ended, with its exit code, and offers to start it
+// again.
+void ShowEnd(int exitCode);
+
+#endif

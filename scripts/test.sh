@@ -13,7 +13,7 @@ source scripts/native-env.sh
 # the web page Emscripten, and Chromium driven by Selenium for its tests.
 scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
   x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston dpkg-dev lintian appstream \
-  emscripten chromium chromium-driver python3-selenium \
+  emscripten chromium chromium-driver python3-selenium python3-pil \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the

@@ -48,7 +48,7 @@ EM_JS(void, MakeDialogElement, (HWND dialog, const char* caption, int width, int
 });
 
 // kind: 0 button, 1 field, 2 text, 3 canvas.
-EM_JS(void, MakeControlElement, (HWND dialog, HWND control, int kind, const char* text, int x, int y, int width,
+EM_JS(void, MakeControlElement, (HWND dialog, HWND control, int id, int kind, const char* text, int x, int y, int width,
                                  int height, int clientWidth, int clientHeight, int border, int disabled,
                                  int digits, HWND label), {
   const page = RgbhsvPage;
@@ -77,6 +77,7 @@ EM_JS(void, MakeControlElement, (HWND dialog, HWND control, int kind, const char
     element.height = clientHeight;
   }
   element.id = "rgbhsv-" + control;
+  element.dataset.id = id;
   element.tabIndex = -1;  // Tab is the dialog manager's
   if (disabled) element.classList.add("disabled");
   if (border) element.classList.add("bordered");
@@ -137,7 +138,7 @@ void MakeNativeWindows(HWND dialog) {
     const RECT& f = control->frame;
     RECT client;
     GetClientRect(control, &client);
-    MakeControlElement(dialog, control, KindOf(control), control->text.c_str(), f.left, f.top,
+    MakeControlElement(dialog, control, control->id, KindOf(control), control->text.c_str(), f.left, f.top,
                        f.right - f.left, f.bottom - f.top, client.right, client.bottom,
                        (control->style & WS_BORDER) != 0, (control->style & WS_DISABLED) != 0,
                        (control->style & ES_NUMBER) != 0, dialog_manager::LabelOf(control));
@@ -145,7 +146,13 @@ void MakeNativeWindows(HWND dialog) {
   }
 }
 
-void ShowNative(HWND window, bool visible) { ShowElement(window, visible); }
+// The focus given while the dialog was hidden (WM_INITDIALOG's) is given
+// again once it shows: a hidden element cannot take it.
+void ShowNative(HWND window, bool visible) {
+  ShowElement(window, visible);
+  HWND focus = GetFocus();
+  if (visible && focus && focus->parent == window) FocusNative(focus);
+}
 
 void DestroyNative(HWND window) {
   for (HWND child : window->children) RemoveElement(child);

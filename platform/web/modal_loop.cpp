@@ -111,7 +111,9 @@ void Handle(HWND dialog, const Event& e) {
       break;
     case kClose: SendMessageA(dialog, WM_CLOSE, 0, 0); break;
     case kFocus:
+      // The user's click, with whatever the user has selected since.
       if (HWND w = dialog_manager::Live(e.window)) {
+        if (w->kind == WindowKind::Edit) backend::ReadSelection(w);
         if (w != focus) SetFocus(w);
       }
       break;

@@ -27,9 +27,13 @@ def chromium():
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
 def serve(folder):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
-    handler.log_message = lambda *args: None
+    handler = functools.partial(QuietHandler, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
@@ -56,4 +60,5 @@ def main():
         server.shutdown()
 
 
-sys.exit(main())
+if __name__ == "__main__":
+    sys.exit(main())

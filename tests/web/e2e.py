@@ -1,0 +1,161 @@
+#!/usr/bin/python3
+"""The web page end to end, as a user would use it in Chromium: typing both
+ways, the range beep, a paste and another route past the limit, the Tab
+order, the chooser's OK and Cancel with a custom color kept between
+openings, the swatch's color off a screenshot, Escape and the exit code the
+page shows, and nothing kept in the browser's storage.
+
+    e2e.py SITE_FOLDER
+"""
+import io
+import sys
+
+from PIL import Image
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+from run_page import chromium, serve
+
+FIELDS = (1003, 1004, 1005, 1006, 1007, 1008)
+
+# Counts the warning tones the page starts.
+COUNT_TONES = """
+  window.tones = 0;
+  const start = OscillatorNode.prototype.start;
+  OscillatorNode.prototype.start = function (...args) { window.tones++; return start.apply(this, args); };
+"""
+
+
+class Page:
+    def __init__(self, browser):
+        self.browser = browser
+
+    def run(self, script, *args):
+        return self.browser.execute_script(script, *args)
+
+    def field(self, id_):
+        return self.browser.find_element(By.CSS_SELECTOR, f"input[data-id='{id_}']")
+
+    def fields(self):
+        return [self.field(i).get_property("value") for i in FIELDS]
+
+    def expect(self, condition, what, seconds=5):
+        try:
+            WebDriverWait(self.browser, seconds).until(lambda b: condition())
+        except Exception:
+            raise AssertionError(what) from None
+
+    def expect_fields(self, *shown):
+        self.expect(lambda: self.fields() == list(shown), f"fields {self.fields()}, expected {list(shown)}")
+
+    def keys(self, *keys):
+        ActionChains(self.browser).send_keys(*keys).perform()
+
+    def into(self, id_):
+        """Clicks into a field and selects all of it, as a user would."""
+        self.field(id_).click()
+        ActionChains(self.browser).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).perform()
+
+    def swatch(self):
+        canvas = self.browser.find_element(By.CSS_SELECTOR, "canvas[data-id='1002']")
+        picture = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
+        return "#%02X%02X%02X" % picture.getpixel((picture.width // 2, picture.height // 2))
+
+
+def scenario(page):
+    page.expect(lambda: page.fields() == ["255", "255", "255", "0", "0", "255"], "the dialog did not open white")
+    page.expect(lambda: page.swatch() == "#FFFFFF", "the swatch is not white")
+    assert page.run("return document.activeElement.textContent") == "Select...", "the focus is not on Select..."
+
+    # Tab visits the tab stops in the template's order.
+    visited = []
+    for _ in range(7):
+        page.keys(Keys.TAB)
+        visited.append(page.run("return document.activeElement.dataset.id"))
+    assert visited == [str(i) for i in FIELDS] + ["1001"], f"Tab visited {visited}"
+
+    # Typing converts both ways; 300 is beeped at and becomes 255.
+    page.into(1003)
+    page.keys("30")
+    page.expect_fields("30", "255", "255", "128", "225", "255")
+    page.expect(lambda: page.swatch() == "#1EFFFF", f"swatch {page.swatch()}, expected #1EFFFF")
+    page.into(1003)
+    page.keys("300")
+    page.expect_fields("255", "255", "255", "0", "0", "255")
+    page.expect(lambda: page.run("return window.tones") == 1, "no tone for 300")
+    page.into(1006)
+    page.keys("170x")  # the x refused: digits only
+    page.expect_fields("255", "255", "255", "170", "0", "255")  # saturation 0: grey
+
+    # A paste past the limit is cut to three characters; so is text that
+    # another route (a drop, autofill) puts into a field.
+    page.into(1005)
+    page.run("""const data = new DataTransfer(); data.setData('text/plain', '12345');
+                arguments[0].dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true}));""",
+             page.field(1005))
+    page.expect(lambda: page.field(1005).get_property("value") == "123", "the paste was not cut to 123")
+    page.run("""arguments[0].value = 'x12345678';
+                arguments[0].dispatchEvent(new InputEvent('input', {inputType: 'insertFromDrop', bubbles: true}));""",
+             page.field(1004))
+    page.expect(lambda: page.field(1004).get_property("value") == "x12", "the drop was not cut to x12")
+
+    # The chooser: a color chosen and kept as a custom color, then a
+    # cancelled opening that offers it again and changes nothing.
+    page.into(1003)
+    page.keys("255")
+    page.into(1004)
+    page.keys("0")
+    page.into(1005)
+    page.keys("0")
+    page.expect_fields("255", "0", "0", "0", "255", "255")
+    page.browser.find_element(By.XPATH, "//button[text()='Select...']").click()
+    page.expect(lambda: page.run("return !!document.querySelector('dialog.chooser[open]')"), "no chooser")
+    page.run("""const picker = document.querySelector('dialog.chooser input[type=color]');
+                picker.value = '#c86432'; picker.dispatchEvent(new Event('input'));""")
+    page.browser.find_element(By.XPATH, "//dialog//button[text()='Add to Custom Colors']").click()
+    page.browser.find_element(By.XPATH, "//dialog//button[text()='OK']").click()
+    page.expect_fields("200", "100", "50", "15", "192", "200")
+    page.expect(lambda: page.swatch() == "#C86432", f"swatch {page.swatch()}, expected #C86432")
+    page.browser.find_element(By.XPATH, "//button[text()='Select...']").click()
+    page.expect(lambda: page.run("return !!document.querySelector('dialog.chooser[open]')"), "no second chooser")
+    first = page.run("return document.querySelector('dialog.chooser .cell').getAttribute('aria-label')")
+    assert first.endswith("#c86432"), f"the custom color was not kept: {first}"
+    page.keys(Keys.ESCAPE)  # cancels
+    page.expect(lambda: not page.run("return !!document.querySelector('dialog.chooser')"), "the chooser stayed")
+    page.expect_fields("200", "100", "50", "15", "192", "200")
+
+    # Escape ends the program, and the page says how.
+    page.keys(Keys.ESCAPE)
+    page.expect(lambda: page.run("return !document.getElementById('ended').hidden"), "the end was not shown")
+    code = page.run("return document.querySelector('#ended .code').textContent")
+    assert code == "0", f"exit code {code}"
+
+    stored = page.run("""return [localStorage.length, sessionStorage.length, document.cookie.length]""")
+    assert stored == [0, 0, 0], f"something was stored: {stored}"
+    databases = page.browser.execute_async_script(
+        "const done = arguments[0]; indexedDB.databases().then((d) => done(d.length));")
+    assert databases == 0, f"{databases} IndexedDB databases"
+
+
+def main():
+    server = serve(sys.argv[1])
+    browser = chromium()
+    try:
+        browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_TONES})
+        browser.get(f"http://127.0.0.1:{server.server_address[1]}/index.html")
+        scenario(Page(browser))
+        print("web e2e: passed")
+        return 0
+    except AssertionError as failure:
+        browser.save_screenshot("web-e2e-failure.png")
+        print(f"web e2e: FAILED: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        browser.quit()
+        server.shutdown()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

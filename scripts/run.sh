@@ -2,12 +2,43 @@
 # Builds the program and opens it on this display: on Linux the native
 # program (GTK 3), with --windows rgbhsv.exe under Wine. Without a display
 # it opens the program in a virtual one, saves a screenshot as soon as the
-# dialog is drawn, says where, and closes it. Installs what is missing first.
+# dialog is drawn, says where, and closes it. With --web it builds the web
+# page, serves build/web on a local port, says the address and opens the
+# browser there; without a display it takes a screenshot of the page in
+# headless Chromium to build/rgbhsv-web-screenshot.png. Installs what is
+# missing first.
 #
 #   scripts/run.sh [--windows]                     run it (or screenshot it, headless)
 #   scripts/run.sh [--windows] --screenshot FILE   screenshot it to FILE in any case
+#   scripts/run.sh --web                           serve the page and open it
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = "--web" ]; then
+  scripts/ensure-packages.sh cmake make binutils-mingw-w64-x86-64 emscripten chromium chromium-driver \
+    python3-selenium
+  export NODE_PATH=/usr/share/nodejs  # where Debian's Node finds Emscripten's modules
+  cmake --preset web >/dev/null
+  cmake --build --preset web --target rgbhsv_web
+  port=${RGBHSV_PORT:-8642}
+  /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web >/dev/null 2>&1 &
+  server=$!
+  trap 'kill $server 2>/dev/null' EXIT
+  url="http://127.0.0.1:$port/"
+  up() { /usr/bin/python3 -c "import urllib.request; urllib.request.urlopen('$url')" 2>/dev/null; }
+  for _ in $(seq 100); do up && break; sleep 0.1; done
+  up || { echo "the local web server did not start on port $port" >&2; exit 1; }
+  echo "The page is served at $url"
+  if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    xdg-open "$url" >/dev/null 2>&1 || chromium "$url" >/dev/null 2>&1 &
+    echo "Press Enter to stop serving it."
+    read -r _
+  else
+    scripts/web-screenshot.py "$url" build/rgbhsv-web-screenshot.png
+    echo "No display: saved a screenshot of the page to build/rgbhsv-web-screenshot.png"
+  fi
+  exit 0
+fi
 
 windows=""
 if [ "${1:-}" = "--windows" ]; then

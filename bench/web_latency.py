@@ -1,0 +1,84 @@
+#!/usr/bin/python3
+"""Times a web page in headless Chromium, from outside as a user sees it:
+the load to the page showing READY (checked at every frame), and one
+keystroke in the page's first field to another field being written. Prints
+"load_ms N keystroke_ms N", medians.
+
+    web_latency.py FOLDER READY_EXPRESSION FIELD_SELECTOR LOADS KEYSTROKES
+"""
+import functools
+import http.server
+import statistics
+import sys
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+WATCH = """
+  window.readyAt = null;
+  const ready = () => { try { return READY; } catch (e) { return false; } };
+  const poll = () => { if (ready()) window.readyAt = performance.now(); else requestAnimationFrame(poll); };
+  requestAnimationFrame(poll);
+  // A keystroke's end: the first write of another field's value after it.
+  const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+  Object.defineProperty(HTMLInputElement.prototype, 'value', {
+    configurable: true,
+    get() { return value.get.call(this); },
+    set(text) {
+      value.set.call(this, text);
+      if (this !== window.typedInto && window.keyAt !== null && window.keyDone === null) {
+        window.keyDone = performance.now();
+      }
+    },
+  });
+  window.keyAt = null;
+  document.addEventListener('keydown', (e) => {
+    window.typedInto = e.target; window.keyAt = e.timeStamp; window.keyDone = null;
+  }, true);
+"""
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def main():
+    folder, ready, field, loads, keys = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5])
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync"):
+        options.add_argument(flag)
+    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        browser.execute_cdp_cmd("Network.enable", {})
+        browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})  # every load a first one
+        browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH.replace("READY", ready)})
+        url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+        load_ms = []
+        for _ in range(loads):
+            browser.get(url)
+            WebDriverWait(browser, 30).until(lambda b: b.execute_script("return window.readyAt") is not None)
+            load_ms.append(browser.execute_script("return window.readyAt"))
+        typed = browser.find_element(By.CSS_SELECTOR, field)
+        typed.click()
+        key_ms = []
+        for i in range(keys):
+            browser.execute_script("arguments[0].select(); window.keyAt = null;", typed)
+            ActionChains(browser).send_keys(str(1 + i % 9)).perform()
+            WebDriverWait(browser, 10).until(lambda b: b.execute_script("return window.keyDone") is not None)
+            key_ms.append(browser.execute_script("return window.keyDone - window.keyAt"))
+        print(f"load_ms {statistics.median(load_ms):.1f} keystroke_ms {statistics.median(key_ms):.2f}")
+    finally:
+        browser.quit()
+        server.shutdown()
+
+
+sys.exit(main())

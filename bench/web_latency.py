@@ -6,17 +6,16 @@ keystroke in the page's first field to another field being written. Prints
 
     web_latency.py FOLDER READY_EXPRESSION FIELD_SELECTOR LOADS KEYSTROKES
 """
-import functools
-import http.server
+import os
 import statistics
 import sys
-import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+from headless_chromium import chromium, serve  # noqa: E402
 
 WATCH = """
   window.readyAt = null;
@@ -42,21 +41,10 @@ WATCH = """
 """
 
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 def main():
     folder, ready, field, loads, keys = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5])
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=folder))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync"):
-        options.add_argument(flag)
-    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    server = serve(folder)
+    browser = chromium()
     try:
         browser.execute_cdp_cmd("Network.enable", {})
         browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})  # every load a first one

@@ -6,17 +6,11 @@ shows white, and saves a screenshot of the page to FILE.
 """
 import sys
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--window-size=640,360"):
-    options.add_argument(flag)
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+from headless_chromium import chromium
+
+browser = chromium("--window-size=640,360")
 try:
     browser.get(sys.argv[1])
     white = "return Array.from(document.querySelectorAll('.client input')).map((f) => f.value).join(',')"

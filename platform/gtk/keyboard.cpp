@@ -7,12 +7,8 @@ namespace gtkwin {
 namespace {
 
 gboolean Key(HWND dialog, UINT message, WPARAM key) {
-  MSG msg = {};
-  msg.hwnd = GetFocus() ? GetFocus() : dialog;
-  msg.message = message;
-  msg.wParam = key;
-  IsDialogMessageA(dialog, &msg);
-  return TRUE;
+  dialog_manager::Key(dialog, message, key);
+  return TRUE;  // taken: GTK does nothing more with it
 }
 
 }  // namespace

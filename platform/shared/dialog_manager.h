@@ -89,6 +89,9 @@ HWND LabelOf(HWND control);
 void Notify(HWND control, WORD code);
 // a key's state, as GetKeyState reads it, before the key's message arrives;
 void SetKeyDown(int virtualKey, bool down);
+// a key's message (WM_KEYDOWN, WM_KEYUP), to the focus or else the dialog,
+// handed to IsDialogMessageA as a Windows dialog's modal loop hands it;
+void Key(HWND dialog, UINT message, WPARAM virtualKey);
 // an edit's caret or selection where the user has put it (character
 // offsets; start > end is taken as end..start);
 void UserSelected(HWND edit, size_t start, size_t end);

@@ -33,6 +33,14 @@ void Command(HWND dialog, int id, HWND control) {
 
 }  // namespace
 
+void Key(HWND dialog, UINT message, WPARAM virtualKey) {
+  MSG msg = {};
+  msg.hwnd = GetFocus() ? GetFocus() : dialog;
+  msg.message = message;
+  msg.wParam = virtualKey;
+  IsDialogMessageA(dialog, &msg);
+}
+
 void SetKeyDown(int virtualKey, bool down) {
   BYTE& key = records().keys[virtualKey & 0xFF];
   key = static_cast<BYTE>(down ? key | 0x80 : key & ~0x80);

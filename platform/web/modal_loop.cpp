@@ -25,14 +25,6 @@ EM_JS(int, TakeOldest, (HWND* window, int* a, int* b, char** text), {
 });
 // clang-format on
 
-void Key(HWND dialog, UINT message, WPARAM key) {
-  MSG msg = {};
-  msg.hwnd = GetFocus() ? GetFocus() : dialog;
-  msg.message = message;
-  msg.wParam = key;
-  IsDialogMessageA(dialog, &msg);
-}
-
 }  // namespace
 
 namespace web {
@@ -52,9 +44,9 @@ void Handle(HWND dialog, const Event& e) {
   switch (e.kind) {
     case kKeyDown:
       dialog_manager::SetKeyDown(VK_SHIFT, e.b != 0);
-      Key(dialog, WM_KEYDOWN, static_cast<WPARAM>(e.a));
+      dialog_manager::Key(dialog, WM_KEYDOWN, static_cast<WPARAM>(e.a));
       break;
-    case kKeyUp: Key(dialog, WM_KEYUP, static_cast<WPARAM>(e.a)); break;
+    case kKeyUp: dialog_manager::Key(dialog, WM_KEYUP, static_cast<WPARAM>(e.a)); break;
     case kChar:
       if (focus && focus->kind == WindowKind::Edit) SendMessageA(focus, WM_CHAR, static_cast<WPARAM>(e.a), 1);
       break;

@@ -16,7 +16,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from run_page import chromium, serve
+from run_page import chromium, serve  # run_page finds them in scripts/
 
 FIELDS = (1003, 1004, 1005, 1006, 1007, 1008)
 

@@ -1,25 +1,21 @@
 #!/usr/bin/env bash
-# Shows that rgbhsv.exe is reproducible: builds it a second time from a
-# clean copy of the sources in another folder and compares the two files.
-# Run after the windows preset has built build/windows/rgbhsv.exe.
+# Shows that the release is reproducible: makes it from a clean copy of the
+# current commit in a folder of its own (build/release), and again from the
+# builds in this folder, which the test command has just made in other
+# folders and at other times; the two SHA256SUMS must be the same.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-first=build/windows/rgbhsv.exe
-[ -f "$first" ] || { echo "no $first: build the windows preset first" >&2; exit 1; }
-
-copy=build/reproducible/rgbhsv
-rm -rf "$copy"
-mkdir -p "$copy"
-# The sources as they stand, tracked or new, without any build output.
-git ls-files -z --cached --others --exclude-standard | xargs -0 tar -cf - | tar -xf - -C "$copy"
-(cd "$copy" && cmake --preset windows >/dev/null && cmake --build --preset windows --target rgbhsv >/dev/null)
-
-a=$(sha256sum <"$first" | cut -d' ' -f1)
-b=$(sha256sum <"$copy/build/windows/rgbhsv.exe" | cut -d' ' -f1)
-echo "rgbhsv.exe built in $PWD:        $a"
-echo "rgbhsv.exe built in $PWD/$copy: $b"
-if [ "$a" != "$b" ]; then
-  echo "The two builds differ: the build is not reproducible" >&2
+for built in build/windows/rgbhsv.exe build/native/rgbhsv build/web/rgbhsv.wasm; do
+  [ -f "$built" ] || { echo "no $built: build the windows, native and web presets first" >&2; exit 1; }
+done
+scripts/release.sh build/release >/dev/null
+scripts/release.sh --from-builds build/release-here >/dev/null
+echo "From a clean copy ($PWD/build/release):"
+cat build/release/SHA256SUMS
+echo "From the builds in $PWD:"
+cat build/release-here/SHA256SUMS
+if ! cmp -s build/release/SHA256SUMS build/release-here/SHA256SUMS; then
+  echo "The two releases differ: the release is not reproducible" >&2
   exit 1
 fi
-echo "The two builds are the same file"
+echo "The two releases are the same files"

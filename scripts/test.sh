@@ -13,7 +13,7 @@ source scripts/native-env.sh
 # the web page Emscripten, and Chromium driven by Selenium for its tests.
 scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
   x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston dpkg-dev lintian appstream \
-  emscripten chromium chromium-driver python3-selenium python3-pil \
+  emscripten chromium chromium-driver python3-selenium python3-pil zip unzip \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # Native: the conversion, the dialog and the whole program over the
@@ -27,11 +27,6 @@ for preset in native native-clang asan; do
   ctest --preset "$preset"
 done
 
-# The native program's Debian package: made, checked by lintian and the
-# desktop's validators, installed, used, removed.
-deb=$(scripts/package.sh | tail -1)
-tests/native/package_check.sh "$deb" tests/native build/native/tests/bell_watch build/native/tests/clipboard_keeper
-
 # The web page: the same dialog and conversion built with Emscripten into
 # build/web, and the contract suite of the dialog services run on it in
 # headless Chromium. Debian's Node finds Emscripten's modules only so.
@@ -42,9 +37,14 @@ ctest --preset web
 
 # Windows: rgbhsv.exe cross-built from the same sources against the real
 # Win32 headers, its image checked, and the end-to-end tests under Wine in a
-# virtual X display; then a second build from a clean copy elsewhere, which
-# must be the same file.
+# virtual X display.
 cmake --preset windows
 cmake --build --preset windows
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
+
+# The release: made from a clean copy of the commit elsewhere, and again
+# from the builds above, which must give the same bytes; then each download
+# used as its user would use it (the zip's program under Wine, the Debian
+# package installed, used and removed, the web archive served in Chromium).
 scripts/check-reproducible.sh
+tests/release_check.sh build/release

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Each download of a release used as its user would use it: the zip
+# unpacked and its rgbhsv.exe started under Wine until it shows white; the
+# Debian package installed, used and removed; the web archive unpacked,
+# served, and opened in headless Chromium until it shows white.
+#
+#   release_check.sh DIST
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dist=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "release: FAILED: $*" >&2; exit 1; }
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "the downloads do not match SHA256SUMS"
+
+unzip -q "$dist"/rgbhsv-*-windows-x64.zip -d "$work/windows"
+[ -f "$work/windows/LICENSE" ] && [ -f "$work/windows/README.txt" ] || fail "the zip lacks LICENSE or README.txt"
+xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/wine_run.sh "$PWD/build/windows/wine-prefix" \
+  build/windows/tests/windows/e2e_driver.exe "$work/windows/rgbhsv.exe" startup || fail "rgbhsv.exe from the zip"
+
+tests/native/package_check.sh "$dist"/rgbhsv_*_amd64.deb tests/native build/native/tests/bell_watch \
+  build/native/tests/clipboard_keeper || fail "the Debian package"
+
+tar -xzf "$dist"/rgbhsv-*-web.tar.gz -C "$work"
+site=$(echo "$work"/rgbhsv-*-web)
+[ -f "$site/LICENSE" ] || fail "the web archive lacks LICENSE"
+/usr/bin/python3 scripts/web-screenshot.py "$site" "$work/web.png" || fail "the web page from the archive"
+echo "release: the zip, the package and the web page each work as downloaded"

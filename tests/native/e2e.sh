@@ -167,7 +167,9 @@ case "$scenario" in
     width=320 height=127
     dx=$((2 * client_x + width - 1024)) dy=$((2 * client_y + height - 768))
     [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 60 ] || fail "not centered: client at $client_x,$client_y"
-    xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 icon"
+    # GTK may set the icon's property a moment after the window shows.
+    has_icon() { xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (32 x 32)'; }
+    wait_for 5 has_icon || fail "no 32 x 32 icon"
     [ "$(bells)" = 0 ] || fail "bell at start-up"
     key Escape
     finish

@@ -82,12 +82,7 @@ gboolean EditKey(HWND edit, GdkEventKey* event) {
     return TRUE;
   }
   if (event->keyval == GDK_KEY_Delete || event->keyval == GDK_KEY_KP_Delete) {
-    backend::ReadSelection(edit);
-    const edit::EditState& e = edit->edit;
-    if (e.selStart == e.selEnd && e.selEnd < edit::Length(e)) {
-      SendMessageA(edit, EM_SETSEL, e.selStart, static_cast<LPARAM>(e.selEnd + 1));
-    }
-    SendMessageA(edit, WM_CLEAR, 0, 0);
+    dialog_manager::DeleteForward(edit);
     return TRUE;
   }
   const gunichar c = gdk_keyval_to_unicode(event->keyval);
@@ -113,10 +108,7 @@ static gboolean FlushChange(gpointer data) {
 // GTK has taken every step of the user's action.
 static void Pend(HWND edit, const edit::Notifications& n) {
   backend::ShowEdit(edit);
-  edit::Notifications& pending = edit->native->pending;
-  pending.maxText = pending.maxText || n.maxText;
-  pending.update = pending.update || n.update;
-  pending.change = pending.change || n.change;
+  edit->native->pending |= n;
   if (!edit->native->flushQueued) {
     edit->native->flushQueued = true;
     g_idle_add(FlushChange, edit);

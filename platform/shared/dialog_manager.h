@@ -106,6 +106,14 @@ void NotifyEdit(HWND edit, const edit::Notifications& n);
 // A paint: WM_PAINT to the window, which is valid afterwards even if its
 // procedure skipped BeginPaint.
 void Paint(HWND window);
+// Paints, if the window is shown, it and its children where invalid.
+void PaintInvalid(HWND window);
+// The Delete key in an edit: the selection, or else the character after
+// the caret, deleted (WM_CLEAR).
+void DeleteForward(HWND edit);
+
+// The face color that dialogs and statics erase to.
+constexpr COLORREF kFaceColor = 0x00F0F0F0;
 
 }  // namespace dialog_manager
 

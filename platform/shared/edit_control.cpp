@@ -22,6 +22,16 @@ edit::Notifications UserDeleted(HWND edit, size_t start, size_t end) {
   return Live(edit) ? edit::Delete(edit->edit, std::min(start, end), std::max(start, end)) : edit::Notifications{};
 }
 
+void DeleteForward(HWND edit) {
+  if (!Live(edit)) return;
+  backend::ReadSelection(edit);
+  const edit::EditState& e = edit->edit;
+  if (e.selStart == e.selEnd && e.selEnd < edit::Length(e)) {
+    SendMessageA(edit, EM_SETSEL, e.selStart, static_cast<LPARAM>(e.selEnd + 1));
+  }
+  SendMessageA(edit, WM_CLEAR, 0, 0);
+}
+
 void NotifyEdit(HWND edit, const edit::Notifications& n) {
   if (n.maxText) Notify(edit, EN_MAXTEXT);
   if (n.update) Notify(edit, EN_UPDATE);

@@ -33,6 +33,13 @@ struct Notifications {
   bool maxText = false;
   bool update = false;
   bool change = false;
+  // Several steps of one change, notified once.
+  Notifications& operator|=(const Notifications& o) {
+    maxText = maxText || o.maxText;
+    update = update || o.update;
+    change = change || o.change;
+    return *this;
+  }
 };
 
 // A typed character: printable ASCII ones (digits only with digitsOnly)

@@ -10,6 +10,14 @@ void Paint(HWND window) {
   window->invalid = false;  // a procedure that skipped BeginPaint is not asked again
 }
 
+void PaintInvalid(HWND window) {
+  if (!IsWindowVisible(window)) return;
+  if (window->invalid) Paint(window);
+  for (HWND child : window->children) {
+    if (child->invalid && IsWindowVisible(child)) Paint(child);
+  }
+}
+
 }  // namespace dialog_manager
 
 using dialog_manager::Live;

@@ -4,9 +4,6 @@
 
 namespace {
 
-// The face color that dialogs and statics erase to.
-constexpr COLORREF kFace = 0x00F0F0F0;
-
 void PaintWhole(HWND window, COLORREF color) {
   window->native->painted = true;
   window->native->paintedColor = color;
@@ -26,16 +23,9 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
   }
 }
 
-void EraseBackground(HDC dc) { PaintWhole(dc->window, kFace); }
+void EraseBackground(HDC dc) { PaintWhole(dc->window, dialog_manager::kFaceColor); }
 
-// Sends WM_PAINT to the window and its invalid children, if it is shown.
-void PaintNow(HWND window) {
-  if (!IsWindowVisible(window)) return;
-  if (window->invalid) dialog_manager::Paint(window);
-  for (HWND child : window->children) {
-    if (child->invalid && IsWindowVisible(child)) dialog_manager::Paint(child);
-  }
-}
+void PaintNow(HWND window) { dialog_manager::PaintInvalid(window); }
 
 COLORREF ReadPixel(HWND window, int, int) {
   return window->native->painted ? window->native->paintedColor : 0xFFFFFFFF;

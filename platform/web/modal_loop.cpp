@@ -74,23 +74,13 @@ void Handle(HWND dialog, const Event& e) {
       const size_t removed = edit::CharacterCount(before.substr(head, before.size() - head - tail));
       const std::string inserted = after.substr(head, after.size() - head - tail);
       edit::Notifications n = dialog_manager::UserDeleted(edit, at, at + removed);
-      const edit::Notifications added = dialog_manager::UserInserted(edit, at, inserted);
-      n.maxText = n.maxText || added.maxText;
-      n.update = n.update || added.update;
-      n.change = n.change || added.change;
+      n |= dialog_manager::UserInserted(edit, at, inserted);
       backend::ShowEdit(edit);  // the page's own change put back, or the rules' result shown
       dialog_manager::NotifyEdit(edit, n);
       break;
     }
     case kForwardDelete:
-      if (focus && focus->kind == WindowKind::Edit) {
-        backend::ReadSelection(focus);
-        const edit::EditState& s = focus->edit;
-        if (s.selStart == s.selEnd && s.selEnd < edit::Length(s)) {
-          SendMessageA(focus, EM_SETSEL, s.selStart, static_cast<LPARAM>(s.selEnd + 1));
-        }
-        SendMessageA(focus, WM_CLEAR, 0, 0);
-      }
+      if (focus && focus->kind == WindowKind::Edit) dialog_manager::DeleteForward(focus);
       break;
     case kCut:
       if (dialog_manager::Live(e.window)) SendMessageA(e.window, WM_CLEAR, 0, 0);

@@ -39,11 +39,11 @@ void Invalidate(HWND window) { PaintAtNextFrame(window); }
 
 void Fill(HDC dc, const RECT& rect, COLORREF color) { FillColor(dc->window, rect, color); }
 
-// The dialog's face, as the page's style gives it (style.css).
+// The dialog's face, which the page's style gives its dialogs too.
 void EraseBackground(HDC dc) {
   RECT client;
   GetClientRect(dc->window, &client);
-  FillColor(dc->window, client, RGB(0xF0, 0xF0, 0xF0));
+  FillColor(dc->window, client, dialog_manager::kFaceColor);
 }
 
 }  // namespace backend

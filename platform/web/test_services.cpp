@@ -19,13 +19,7 @@ namespace backend {
 
 void SetClipboardText(const std::string& text) { web::Clipboard() = text; }
 
-void PaintNow(HWND window) {
-  if (!IsWindowVisible(window)) return;
-  if (window->invalid) dialog_manager::Paint(window);
-  for (HWND child : window->children) {
-    if (child->invalid && IsWindowVisible(child)) dialog_manager::Paint(child);
-  }
-}
+void PaintNow(HWND window) { dialog_manager::PaintInvalid(window); }
 
 COLORREF ReadPixel(HWND window, int x, int y) {
   const int color = CanvasPixel(window, x, y);

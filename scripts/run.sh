@@ -26,8 +26,8 @@ if [ "${1:-}" = "--web" ]; then
   trap 'kill $server 2>/dev/null' EXIT
   url="http://127.0.0.1:$port/"
   up() { /usr/bin/python3 -c "import urllib.request; urllib.request.urlopen('$url')" 2>/dev/null; }
-  for _ in $(seq 100); do up && break; sleep 0.1; done
-  up || { echo "the local web server did not start on port $port" >&2; exit 1; }
+  source scripts/x-session.sh  # wait_for
+  wait_for 10 up || { echo "the local web server did not start on port $port" >&2; exit 1; }
   echo "The page is served at $url"
   if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     xdg-open "$url" >/dev/null 2>&1 || chromium "$url" >/dev/null 2>&1 &

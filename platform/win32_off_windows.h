@@ -123,18 +123,35 @@ typedef CHOOSECOLORA* LPCHOOSECOLORA;
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_SYSKEYUP 0x0105
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
-#define WM_CLEAR 0x0303
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
 #define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
 #define WM_UNDO 0x0304
 
 // Keys.
+#define VK_BACK 0x08
 #define VK_TAB 0x09
-#define VK_SHIFT 0x10
 #define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
 
 // Window and dialog styles.
 #define WS_TABSTOP 0x00010000L
@@ -214,6 +231,10 @@ UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR text, int size);
 LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam,
                                    LPARAM lParam);
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Here every window is a Unicode one that keeps its text as UTF-8, so the
+// wide variant is the same for messages that carry no text (WM_CHAR's code
+// point); it refuses those that do.
+LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
 LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR newLong);
 LRESULT WINAPI CallWindowProcA(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
@@ -228,9 +249,10 @@ int WINAPI ReleaseDC(HWND window, HDC dc);  // tests
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
 BOOL WINAPI MessageBeep(UINT type);
-BOOL WINAPI OpenClipboard(HWND owner);  // tests, as are the next three
+BOOL WINAPI OpenClipboard(HWND owner);  // tests, as are the next four
 BOOL WINAPI EmptyClipboard();
 HANDLE WINAPI SetClipboardData(UINT format, HANDLE data);
+HANDLE WINAPI GetClipboardData(UINT format);
 BOOL WINAPI CloseClipboard();
 
 // GDI32

@@ -52,7 +52,7 @@ BOOL ChooseColor(CHOOSECOLORA& record) {
   openCustomColors = record.lpCustColors;
   const GtkColorSelectionChangePaletteWithScreenFunc previous =
       gtk_color_selection_set_change_palette_with_screen_hook(OnPaletteChanged);
-  HWND owner = dialog_manager::Live(record.hwndOwner);
+  HWND owner = dialog_manager::IfLive(record.hwndOwner);
   if (owner) gtk_window_set_transient_for(GTK_WINDOW(dialog), GTK_WINDOW(gtkwin::Widget(owner)));
   gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
   const bool accepted = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;

@@ -1,10 +1,9 @@
 // Edit controls over GtkEntry. The shared edit control decides what typing,
 // pasting, deleting and writing do; the entry only shows the result. Keys
-// that edit are taken before GTK sees them, so that a keystroke is one edit
-// with one change notification, sent before it returns, exactly as on
-// Windows. What GTK would insert or delete by other means (an input
-// method, drag and drop, the middle button's paste) is taken from it before
-// it changes the entry, put through the same rules as a paste or a
+// reach the dialog manager before GTK sees them, after the entry's input
+// method, whose commits are typed text. What GTK would insert or delete by
+// other means (drag and drop, the middle button's paste) is taken from it
+// before it changes the entry, put through the same rules as a paste or a
 // deletion, and notified once, however many steps GTK takes for it.
 #include <algorithm>
 #include <cstring>
@@ -14,6 +13,7 @@
 namespace gtkwin {
 
 static GtkEditable* Editable(HWND edit) { return GTK_EDITABLE(Widget(edit)); }
+static HWND IfLiveEdit(HWND edit) { return dialog_manager::IfLive(edit); }
 
 }  // namespace gtkwin
 
@@ -44,57 +44,21 @@ void ShowEdit(HWND edit) {
   g_signal_handler_unblock(entry, edit->native->insertHandler);
 }
 
-std::string ClipboardText() {
-  gchar* text = gtk_clipboard_wait_for_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
-  std::string result = text ? text : "";
-  g_free(text);
-  return result;
-}
-
 }  // namespace backend
 
 namespace gtkwin {
 
-// Ctrl+X: the selection to the clipboard, then deleted.
-static void Cut(HWND edit) {
-  backend::ReadSelection(edit);
-  const edit::EditState& e = edit->edit;
-  if (e.selStart == e.selEnd) return;
-  const std::string cut = edit::Selected(e);
-  gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), cut.c_str(), -1);
-  SendMessageA(edit, WM_CLEAR, 0, 0);
+bool InputMethodTakes(HWND edit, GdkEventKey* event) {
+  edit->native->typing = true;
+  const bool taken = gtk_entry_im_context_filter_keypress(GTK_ENTRY(Widget(edit)), event);
+  if (IfLiveEdit(edit)) edit->native->typing = false;
+  return taken;
 }
 
-gboolean EditKey(HWND edit, GdkEventKey* event) {
-  const guint mods = event->state & gtk_accelerator_get_default_mod_mask();
-  const guint key = gdk_keyval_to_lower(event->keyval);
-  if (mods == GDK_CONTROL_MASK) {
-    switch (key) {
-      case GDK_KEY_z: SendMessageA(edit, WM_CHAR, 0x1A, 1); return TRUE;
-      case GDK_KEY_v: SendMessageA(edit, WM_CHAR, 0x16, 1); return TRUE;
-      case GDK_KEY_x: Cut(edit); return TRUE;
-      default: return FALSE;  // copy, select all: GTK's own, they change nothing
-    }
-  }
-  if (mods & ~GDK_SHIFT_MASK) return FALSE;
-  if (event->keyval == GDK_KEY_BackSpace) {
-    SendMessageA(edit, WM_CHAR, '\b', 1);
-    return TRUE;
-  }
-  if (event->keyval == GDK_KEY_Delete || event->keyval == GDK_KEY_KP_Delete) {
-    dialog_manager::DeleteForward(edit);
-    return TRUE;
-  }
-  const gunichar c = gdk_keyval_to_unicode(event->keyval);
-  if (c >= 0x20 && c < 0x7F) {
-    SendMessageA(edit, WM_CHAR, c, 1);
-    return TRUE;
-  }
-  return c != 0;  // other characters the fields cannot hold; moving keys are GTK's
-}
+bool Composing(HWND edit) { return edit->native->composing; }
 
 static gboolean FlushChange(gpointer data) {
-  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
+  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
   if (edit) {
     const edit::Notifications pending = edit->native->pending;
     edit->native->pending = {};
@@ -106,7 +70,7 @@ static gboolean FlushChange(gpointer data) {
 
 // Shows what GTK's step did and gathers its notifications, to be sent once
 // GTK has taken every step of the user's action.
-static void Pend(HWND edit, const edit::Notifications& n) {
+static void GatherUntilIdle(HWND edit, const edit::Notifications& n) {
   backend::ShowEdit(edit);
   edit->native->pending |= n;
   if (!edit->native->flushQueued) {
@@ -115,33 +79,48 @@ static void Pend(HWND edit, const edit::Notifications& n) {
   }
 }
 
+// What the input method commits is typed, character by character, over
+// the selection, which GTK would have deleted first; what comes in by
+// other means (a drop, the middle button's paste) is held to the rules of
+// a paste.
 static void OnInsertText(GtkEditable* editable, gchar* text, gint length, gint* position, gpointer data) {
   g_signal_stop_emission_by_name(editable, "insert-text");
-  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
+  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!edit || !text) return;
   const std::string inserted(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
-  Pend(edit, dialog_manager::UserInserted(edit, static_cast<size_t>(std::max(*position, 0)), inserted));
-  *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
+  if (edit->native->typing || edit->native->composed) {
+    edit->native->composed = false;
+    dialog_manager::TextTyped(edit->parent, inserted);
+  } else {
+    GatherUntilIdle(edit, dialog_manager::UserInserted(edit, static_cast<size_t>(std::max(*position, 0)), inserted));
+  }
+  if (IfLiveEdit(edit)) *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
 }
 
 static void OnDeleteText(GtkEditable* editable, gint start, gint end, gpointer data) {
   g_signal_stop_emission_by_name(editable, "delete-text");
-  HWND edit = dialog_manager::Live(static_cast<HWND>(data));
-  if (!edit) return;
+  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
+  if (!edit || edit->native->typing || edit->native->composed) return;
   const size_t length = edit::Length(edit->edit);
   const auto at = [&](gint p) { return p < 0 ? length : static_cast<size_t>(p); };
-  Pend(edit, dialog_manager::UserDeleted(edit, at(start), at(end)));
+  GatherUntilIdle(edit, dialog_manager::UserDeleted(edit, at(start), at(end)));
 }
 
-static void OnPaste(GtkEntry* entry, gpointer data) {
-  g_signal_stop_emission_by_name(entry, "paste-clipboard");
-  SendMessageA(static_cast<HWND>(data), WM_PASTE, 0, 0);
+static void OnPreeditChanged(GtkEntry*, gchar* preedit, gpointer data) {
+  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
+  if (!edit) return;
+  edit->native->composing = preedit && *preedit;
+  if (edit->native->composing) edit->native->composed = true;
 }
 
-static void OnCut(GtkEntry* entry, gpointer data) {
-  g_signal_stop_emission_by_name(entry, "cut-clipboard");
-  Cut(static_cast<HWND>(data));
+// The context menu's cut, copy and paste: the edit control's own.
+static void Forward(GtkEntry* entry, const char* signal, gpointer edit, UINT message) {
+  g_signal_stop_emission_by_name(entry, signal);
+  SendMessageA(static_cast<HWND>(edit), message, 0, 0);
 }
+static void OnCut(GtkEntry* entry, gpointer edit) { Forward(entry, "cut-clipboard", edit, WM_CUT); }
+static void OnCopy(GtkEntry* entry, gpointer edit) { Forward(entry, "copy-clipboard", edit, WM_COPY); }
+static void OnPaste(GtkEntry* entry, gpointer edit) { Forward(entry, "paste-clipboard", edit, WM_PASTE); }
 
 GtkWidget* NewEdit(HWND edit) {
   GtkWidget* entry = gtk_entry_new();
@@ -156,8 +135,10 @@ GtkWidget* NewEdit(HWND edit) {
   }
   edit->native->insertHandler = g_signal_connect(entry, "insert-text", G_CALLBACK(OnInsertText), edit);
   edit->native->deleteHandler = g_signal_connect(entry, "delete-text", G_CALLBACK(OnDeleteText), edit);
-  g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
+  g_signal_connect(entry, "preedit-changed", G_CALLBACK(OnPreeditChanged), edit);
   g_signal_connect(entry, "cut-clipboard", G_CALLBACK(OnCut), edit);
+  g_signal_connect(entry, "copy-clipboard", G_CALLBACK(OnCopy), edit);
+  g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
   return entry;
 }
 

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../shared/backend.h"
@@ -19,6 +20,9 @@ struct NativeWindow {
   gulong deleteHandler = 0;     // and delete
   edit::Notifications pending;  // edits: of GTK's steps, not yet sent
   bool flushQueued = false;     // edits: to be sent when GTK is idle
+  bool typing = false;          // edits: the input method is handling a key
+  bool composing = false;       // edits: the input method shows a composition
+  bool composed = false;        // edits: and has since, its commit still to come
   cairo_t* cairo = nullptr;     // while the window paints
 };
 
@@ -33,6 +37,10 @@ struct Records {
   std::vector<std::unique_ptr<NativeIcon>> icons;
   std::string font;  // the family standing in for the templates' font
   double dpi = 96;   // the display's font resolution, GDK's DPI scale in it
+  std::string copied;          // what the program last put on the clipboard
+  bool ownsClipboard = false;  // and still owns it
+  HWND pasteInto = nullptr;    // an edit waiting for the clipboard's answer
+  std::vector<std::pair<HWND, GdkEvent*>> held;  // the user's keys since, to follow it
 };
 
 Records& records();
@@ -50,8 +58,14 @@ GtkWidget* NewEdit(HWND edit);
 GtkWidget* NewStatic(HWND control);
 gboolean OnKeyPress(GtkWidget* window, GdkEventKey* event, gpointer dialog);
 gboolean OnKeyRelease(GtkWidget* window, GdkEventKey* event, gpointer dialog);
-// A key pressed in a field: true if it was the field's to handle.
-gboolean EditKey(HWND edit, GdkEventKey* event);
+// A key in a field offered to its input method first: true if the input
+// method took it (what it commits is typed text).
+bool InputMethodTakes(HWND edit, GdkEventKey* event);
+// Whether a key must wait for a paste still waiting for the clipboard; it
+// is then held, and handled once the paste is done.
+bool HoldWhilePasting(HWND dialog, GdkEventKey* event);
+// Whether the field's input method is composing.
+bool Composing(HWND edit);
 
 }  // namespace gtkwin
 

@@ -29,7 +29,7 @@ backend::BaseUnits Measure(const std::string& family, int points) {
 }
 
 void OnClicked(GtkButton*, gpointer button) {
-  if (HWND b = dialog_manager::Live(static_cast<HWND>(button))) dialog_manager::Notify(b, BN_CLICKED);
+  if (HWND b = dialog_manager::IfLive(static_cast<HWND>(button))) dialog_manager::Notify(b, BN_CLICKED);
 }
 
 // The close box asks, as WM_CLOSE; the dialog decides.

@@ -6,7 +6,7 @@
 namespace {
 
 gboolean OnDraw(GtkWidget*, cairo_t* cairo, gpointer data) {
-  HWND window = dialog_manager::Live(static_cast<HWND>(data));
+  HWND window = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!window) return FALSE;
   window->native->cairo = cairo;
   dialog_manager::Paint(window);

@@ -1,12 +1,12 @@
 // What only tests use of the GTK implementation: painting now, reading the
-// screen, and the clipboard set as SetClipboardData sets it.
+// screen, and the clipboard read as GetClipboardData reads it.
 #include "gtk_internals.h"
 
 namespace {
 
 // Whether the window has nothing left to paint that it could paint now.
 bool Painted(HWND window) {
-  if (!dialog_manager::Live(window)) return true;
+  if (!dialog_manager::IfLive(window)) return true;
   if (window->invalid && GTK_IS_DRAWING_AREA(gtkwin::Widget(window)) && IsWindowVisible(window)) return false;
   for (HWND child : window->children) {
     if (!Painted(child)) return false;
@@ -18,13 +18,13 @@ bool Painted(HWND window) {
 
 namespace backend {
 
-void SetClipboardText(const std::string& text) {
-  GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
-  if (text.empty()) {
-    gtk_clipboard_clear(clipboard);
-  } else {
-    gtk_clipboard_set_text(clipboard, text.c_str(), -1);
-  }
+// A test may wait for the clipboard in a nested loop.
+std::string ClipboardText() {
+  if (gtkwin::records().ownsClipboard) return gtkwin::records().copied;
+  gchar* text = gtk_clipboard_wait_for_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
+  std::string result = text ? text : "";
+  g_free(text);
+  return result;
 }
 
 // GTK paints in its main loop, which runs here until it has, for a second

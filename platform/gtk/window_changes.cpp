@@ -14,7 +14,7 @@ int FontPixels(int points) { return static_cast<int>(points * records().dpi / 72
 HWND WindowOf(GtkWidget* widget) {
   for (; widget; widget = gtk_widget_get_parent(widget)) {
     if (auto* w = static_cast<HWND>(g_object_get_data(G_OBJECT(widget), "rgbhsv-hwnd"))) {
-      return dialog_manager::Live(w);
+      return dialog_manager::IfLive(w);
     }
   }
   return nullptr;

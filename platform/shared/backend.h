@@ -3,8 +3,9 @@
 // every Win32 name of win32_off_windows.h, once, over the functions below;
 // an implementation defines each of them and the two types, and touches the
 // dialog manager's records only through the calls of dialog_manager.h.
-// Two exist: standin/ (in memory, for fast tests) and gtk/ (GTK 3, the
-// native Linux program); each one's main header lists what it does.
+// Three exist: standin/ (in memory, for fast tests), gtk/ (GTK 3, the
+// native Linux program) and web/ (the page, over Emscripten); each one's
+// main header lists what it does.
 //
 // The program links the implementation's own sources; the functions marked
 // "tests" are defined in its test_*.cpp files, which only test programs
@@ -62,8 +63,13 @@ void Fill(HDC dc, const RECT& rect, COLORREF color);
 void EraseBackground(HDC dc);
 
 // The outside world.
-std::string ClipboardText();  // what WM_PASTE pastes
-void Beep(UINT type);         // MessageBeep
+// WM_COPY and WM_CUT: the text on the clipboard.
+void PutOnClipboard(const std::string& text);
+// WM_PASTE: the clipboard's text to the edit, through
+// dialog_manager::TextPasted, now or, where the clipboard has to be asked,
+// when it answers, and then before any input of the user's that came after.
+void Paste(HWND edit);
+void Beep(UINT type);  // MessageBeep
 // The color chooser on a record already checked (size, custom colors):
 // TRUE with rgbResult set if the user chose, and the custom colors updated.
 BOOL ChooseColor(CHOOSECOLORA& record);
@@ -72,7 +78,7 @@ BOOL ChooseColor(CHOOSECOLORA& record);
 NativeIcon* LoadNativeIcon(const std::vector<uint8_t>& ico);
 
 // Tests.
-void SetClipboardText(const std::string& text);  // SetClipboardData
+std::string ClipboardText();  // GetClipboardData: what is on the clipboard now
 void PaintNow(HWND window);  // UpdateWindow: what is invalid, painted before returning
 // What the screen shows at a point of the window's client area, or
 // 0xFFFFFFFF (CLR_INVALID) if it shows nothing there.

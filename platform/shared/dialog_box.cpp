@@ -31,7 +31,7 @@ void Initialise(HWND dialog, LPARAM param) {
   for (HWND child : dialog->children) {
     if (!first && IsTabStop(child)) first = child;
   }
-  if (dialog->dialogProc(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && Live(dialog) &&
+  if (dialog->dialogProc(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && IfLive(dialog) &&
       first) {
     SetFocus(first);
   }
@@ -78,7 +78,7 @@ HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
 
 }  // namespace dialog_manager
 
-using dialog_manager::Live;
+using dialog_manager::IfLive;
 
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc, LPARAM initParam) {
   HWND dialog = dialog_manager::CreateFromTemplate(templateName, proc, initParam);
@@ -93,7 +93,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC pro
 }
 
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
-  if (!Live(dialog) || dialog->kind != WindowKind::Dialog) return FALSE;
+  if (!IfLive(dialog) || dialog->kind != WindowKind::Dialog) return FALSE;
   dialog->ended = true;  // a modal loop ends once the current message is done
   dialog->result = result;
   ShowWindow(dialog, SW_HIDE);
@@ -101,7 +101,7 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
 }
 
 BOOL WINAPI DestroyWindow(HWND window) {
-  if (!Live(window)) return FALSE;
+  if (!IfLive(window)) return FALSE;
   window->proc(window, WM_DESTROY, 0, 0);
   backend::DestroyNative(window);
   for (HWND child : window->children) {
@@ -115,7 +115,7 @@ BOOL WINAPI DestroyWindow(HWND window) {
 
 // A window shown paints afresh, its children with it.
 BOOL WINAPI ShowWindow(HWND window, int command) {
-  if (!Live(window)) return FALSE;
+  if (!IfLive(window)) return FALSE;
   const bool wasVisible = window->visible;
   window->visible = command != SW_HIDE;
   if (window->visible && !wasVisible) {
@@ -127,6 +127,6 @@ BOOL WINAPI ShowWindow(HWND window, int command) {
 }
 
 BOOL WINAPI IsWindowVisible(HWND window) {
-  if (!Live(window) || !window->visible) return FALSE;
+  if (!IfLive(window) || !window->visible) return FALSE;
   return window->parent ? IsWindowVisible(window->parent) : TRUE;
 }

@@ -73,7 +73,7 @@ bool UseResources(const uint8_t* bytes, size_t size);
 const res::ProgramResources& Resources();
 
 // The window itself if it was made and not destroyed; null otherwise.
-HWND Live(HWND window);
+HWND IfLive(HWND window);
 // Whether Tab stops at the control: a tab stop, and enabled.
 bool IsTabStop(HWND control);
 // Whether the control is a static that shows its text (rather than a
@@ -84,22 +84,57 @@ bool ShowsText(HWND control);
 // fields; null if there is none.
 HWND LabelOf(HWND control);
 
-// What an implementation reports of its user's input:
-// a control's notification to its dialog (WM_COMMAND with its ID and code);
+// What an implementation reports of its user's input. The user's keys and
+// text come in as a platform has them; what they do is decided here, once,
+// with the bindings of Windows' dialog manager and edit control.
+//
+// A key as the user pressed or released it.
+struct KeyPress {
+  int virtualKey = 0;      // VK_ names, 'A'..'Z' and '0'..'9'; 0 for keys Windows has no name for
+  char32_t character = 0;  // what it types on the user's layout (AltGr's included), 0 if nothing
+  bool shift = false, control = false, alt = false;
+  bool composing = false;  // an input method is composing: the key is the input method's
+};
+// Who acts on a key: the platform (keys that move the caret or select,
+// and the keys an input method is composing with), the dialog, or the
+// dialog through the platform's own clipboard event, where only that event
+// may touch the clipboard (a page's cut, copy and paste).
+enum class KeyUse { Platform, Dialog, ClipboardEvent };
+// What the focus (a dialog's control, or null) does with the key. Only the
+// key, the modifiers and the focus's kind are looked at, not the
+// character: a key that only types is the platform's here, and reaches
+// the dialog as KeyDown's character or as TextTyped.
+KeyUse UseOf(HWND focus, const KeyPress& key, bool down);
+// A key pressed: to IsDialogMessageA as a Windows dialog's modal loop hands
+// it on (Tab, Escape, Enter; the others to the focus as WM_KEYDOWN, or
+// WM_SYSKEYDOWN with Alt), then the character it types to a focused edit as
+// WM_CHAR, as TranslateMessage would. True if the dialog took it: the
+// platform must then do nothing more with it.
+bool KeyDown(HWND dialog, const KeyPress& key);
+bool KeyUp(HWND dialog, const KeyPress& key);
+// Text the user typed other than key by key (an input method's commit, a
+// phone's keyboard, dictation): each character to the focused edit as
+// WM_CHAR, held to the typing rules as a key's character is.
+void TextTyped(HWND dialog, const std::string& text);
+// Text pasted or dropped into an edit by the platform's own means: at the
+// edit's selection, by the rules of WM_PASTE.
+void TextPasted(HWND edit, const std::string& text);
+// A change the platform made to an edit's text by means it does not name
+// (autofill, an input method that edits in place), known only by the text
+// after it and the caret: the difference applied as a deletion and typed
+// text.
+void TextReplaced(HWND edit, const std::string& after, size_t caretAfter);
+
+// A control's notification to its dialog (WM_COMMAND with its ID and code).
 void Notify(HWND control, WORD code);
-// a key's state, as GetKeyState reads it, before the key's message arrives;
-void SetKeyDown(int virtualKey, bool down);
-// a key's message (WM_KEYDOWN, WM_KEYUP), to the focus or else the dialog,
-// handed to IsDialogMessageA as a Windows dialog's modal loop hands it;
-void Key(HWND dialog, UINT message, WPARAM virtualKey);
-// an edit's caret or selection where the user has put it (character
-// offsets; start > end is taken as end..start);
+// An edit's caret or selection where the user has put it (character
+// offsets; start > end is taken as end..start).
 void UserSelected(HWND edit, size_t start, size_t end);
-// text that the implementation's own means (a drop, the middle button's
-// paste, an input method) insert into an edit, or characters start..end
-// they delete: held to the edit rules as a paste or a deletion is, and
-// shown by the implementation, which then sends the notifications these
-// return (NotifyEdit), once for all the steps of one action of the user.
+// Text that the implementation's own means (a drop, the middle button's
+// paste) insert into an edit, or characters start..end they delete: held
+// to the edit rules as a paste or a deletion is, and shown by the
+// implementation, which then sends the notifications these return
+// (NotifyEdit), once for all the steps of one action of the user.
 edit::Notifications UserInserted(HWND edit, size_t at, const std::string& text);
 edit::Notifications UserDeleted(HWND edit, size_t start, size_t end);
 void NotifyEdit(HWND edit, const edit::Notifications& n);
@@ -108,9 +143,6 @@ void NotifyEdit(HWND edit, const edit::Notifications& n);
 void Paint(HWND window);
 // Paints, if the window is shown, it and its children where invalid.
 void PaintInvalid(HWND window);
-// The Delete key in an edit: the selection, or else the character after
-// the caret, deleted (WM_CLEAR).
-void DeleteForward(HWND edit);
 
 // The face color that dialogs and statics erase to.
 constexpr COLORREF kFaceColor = 0x00F0F0F0;

@@ -37,6 +37,9 @@ LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// A key's state, as GetKeyState reads it.
+void SetKeyDown(int virtualKey, bool down);
+
 // What every window does with a message it has no use for.
 LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

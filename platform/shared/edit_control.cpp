@@ -9,27 +9,17 @@
 namespace dialog_manager {
 
 void UserSelected(HWND edit, size_t start, size_t end) {
-  if (!Live(edit)) return;
+  if (!IfLive(edit)) return;
   edit::Select(edit->edit, static_cast<long long>(std::min(start, end)),
                static_cast<long long>(std::max(start, end)));
 }
 
 edit::Notifications UserInserted(HWND edit, size_t at, const std::string& text) {
-  return Live(edit) ? edit::Insert(edit->edit, at, text) : edit::Notifications{};
+  return IfLive(edit) ? edit::Insert(edit->edit, at, text) : edit::Notifications{};
 }
 
 edit::Notifications UserDeleted(HWND edit, size_t start, size_t end) {
-  return Live(edit) ? edit::Delete(edit->edit, std::min(start, end), std::max(start, end)) : edit::Notifications{};
-}
-
-void DeleteForward(HWND edit) {
-  if (!Live(edit)) return;
-  backend::ReadSelection(edit);
-  const edit::EditState& e = edit->edit;
-  if (e.selStart == e.selEnd && e.selEnd < edit::Length(e)) {
-    SendMessageA(edit, EM_SETSEL, e.selStart, static_cast<LPARAM>(e.selEnd + 1));
-  }
-  SendMessageA(edit, WM_CLEAR, 0, 0);
+  return IfLive(edit) ? edit::Delete(edit->edit, std::min(start, end), std::max(start, end)) : edit::Notifications{};
 }
 
 void NotifyEdit(HWND edit, const edit::Notifications& n) {
@@ -42,6 +32,51 @@ static void Send(HWND window, const edit::Notifications& n) {
   backend::ShowEdit(window);
   NotifyEdit(window, n);
 }
+
+void TextPasted(HWND edit, const std::string& text) {
+  if (!IfLive(edit) || edit->kind != WindowKind::Edit) return;
+  backend::ReadSelection(edit);
+  Send(edit, edit::Paste(edit->edit, text));
+}
+
+namespace {
+
+// The selection to the clipboard, if there is one.
+void Copy(HWND edit) {
+  backend::ReadSelection(edit);
+  if (edit->edit.selStart != edit->edit.selEnd) backend::PutOnClipboard(edit::Selected(edit->edit));
+}
+
+// Deletes the selection, or else the characters from the caret to `to`.
+void DeleteFromCaret(HWND edit, long long to) {
+  edit::EditState& e = edit->edit;
+  if (e.selStart == e.selEnd) edit::Select(e, static_cast<long long>(e.selStart), to);
+  Send(edit, edit::Clear(e));
+}
+
+// The keys that edit without typing a character, as Windows' edit control
+// binds them; the ones that move the caret are the platform's.
+void EditKey(HWND edit, WPARAM key) {
+  if (GetKeyState(VK_MENU) < 0) return;
+  const bool shift = GetKeyState(VK_SHIFT) < 0, control = GetKeyState(VK_CONTROL) < 0;
+  if (key == VK_DELETE && !(shift && control)) {
+    backend::ReadSelection(edit);
+    const long long caret = static_cast<long long>(edit->edit.selStart);
+    if (edit->edit.selStart != edit->edit.selEnd) {
+      SendMessageA(edit, shift ? WM_CUT : WM_CLEAR, 0, 0);
+    } else if (shift) {  // with no selection, Shift+Delete deletes backwards
+      DeleteFromCaret(edit, caret > 0 ? caret - 1 : 0);
+    } else {  // Ctrl+Delete to the end, Delete the next character
+      DeleteFromCaret(edit, control ? -1 : caret + 1);
+    }
+  } else if (key == VK_INSERT && shift) {
+    SendMessageA(edit, WM_PASTE, 0, 0);
+  } else if (key == VK_INSERT && control) {
+    SendMessageA(edit, WM_COPY, 0, 0);
+  }
+}
+
+}  // namespace
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   edit::EditState& e = window->edit;
@@ -72,20 +107,40 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(e.selStart);
       if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(e.selEnd);
       return MAKELONG(e.selStart, e.selEnd);
+    case WM_KEYDOWN:
+      EditKey(window, wParam);
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Alt+Backspace undoes, if there is something to undo.
+      if (wParam == VK_BACK && (lParam & 0x20000000) && e.canUndo) SendMessageA(window, WM_UNDO, 0, 0);
+      return 0;
     case WM_CHAR: {
-      const char c = static_cast<char>(wParam);
-      if (c == 0x16) return SendMessageA(window, WM_PASTE, 0, 0);  // Ctrl+V
-      if (c == 0x1A) return SendMessageA(window, WM_UNDO, 0, 0);   // Ctrl+Z
+      // The whole code point: a character is never cut to a byte.
+      const auto c = static_cast<char32_t>(wParam);
+      switch (c) {
+        case 0x03: return SendMessageA(window, WM_COPY, 0, 0);   // Ctrl+C
+        case 0x16: return SendMessageA(window, WM_PASTE, 0, 0);  // Ctrl+V
+        case 0x18: return SendMessageA(window, WM_CUT, 0, 0);    // Ctrl+X
+        case 0x1A: return SendMessageA(window, WM_UNDO, 0, 0);   // Ctrl+Z
+        case '\b':
+          if (GetKeyState(VK_CONTROL) < 0) return 0;  // Ctrl+Backspace deletes nothing
+          break;
+        default: break;
+      }
       backend::ReadSelection(window);
       Send(window, edit::Type(e, c));
       return 0;
     }
-    case WM_PASTE: {
-      const std::string text = backend::ClipboardText();
-      backend::ReadSelection(window);
-      Send(window, edit::Paste(e, text));
+    case WM_COPY:
+      Copy(window);
       return 0;
-    }
+    case WM_CUT:
+      Copy(window);
+      Send(window, edit::Clear(e));
+      return 0;
+    case WM_PASTE:
+      backend::Paste(window);
+      return 0;
     case WM_CLEAR:
       backend::ReadSelection(window);
       Send(window, edit::Clear(e));

@@ -9,33 +9,31 @@ namespace {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// The length of the valid UTF-8 character at text[at], or 0 if none starts
-// there (a stray continuation byte, an overlong form, a surrogate, a code
-// point past U+10FFFF, a character cut short).
-size_t ValidCharacterAt(const std::string& text, size_t at) {
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[at + i]); };
-  const unsigned char first = byte(0);
-  size_t size = 0;
-  uint32_t lowest = 0;
-  if (first < 0x80) return 1;
-  if ((first & 0xE0) == 0xC0) size = 2, lowest = 0x80;
-  else if ((first & 0xF0) == 0xE0) size = 3, lowest = 0x800;
-  else if ((first & 0xF8) == 0xF0) size = 4, lowest = 0x10000;
-  else return 0;
-  if (at + size > text.size()) return 0;
-  uint32_t point = first & (0x7F >> size);
-  for (size_t i = 1; i < size; ++i) {
-    if (!IsContinuation(byte(i))) return 0;
-    point = point << 6 | (byte(i) & 0x3F);
+std::string Utf8Of(char32_t point) {
+  std::string out;
+  if (point < 0x80) {
+    out += static_cast<char>(point);
+  } else if (point < 0x800) {
+    out += static_cast<char>(0xC0 | point >> 6);
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  } else if (point < 0x10000) {
+    out += static_cast<char>(0xE0 | point >> 12);
+    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | point >> 18);
+    out += static_cast<char>(0x80 | (point >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (point & 0x3F));
   }
-  if (point < lowest || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return 0;
-  return size;
+  return out;
 }
 
 std::string ValidUtf8(const std::string& text) {
   std::string valid;
   for (size_t at = 0; at < text.size();) {
-    const size_t size = ValidCharacterAt(text, at);
+    char32_t point;
+    const size_t size = DecodeCharacter(text, at, &point);
     valid.append(size ? text.substr(at, size) : "?");
     at += size ? size : 1;
   }
@@ -73,6 +71,33 @@ Notifications Replace(EditState& e, const std::string& text, bool honourLimit) {
 
 }  // namespace
 
+// A stray continuation byte, an overlong form, a surrogate, a code point
+// past U+10FFFF or a character cut short starts no valid character.
+size_t DecodeCharacter(const std::string& text, size_t at, char32_t* point) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  if (at >= text.size()) return 0;
+  const unsigned char first = byte(0);
+  size_t size = 0;
+  char32_t lowest = 0;
+  if (first < 0x80) {
+    *point = first;
+    return 1;
+  }
+  if ((first & 0xE0) == 0xC0) size = 2, lowest = 0x80;
+  else if ((first & 0xF0) == 0xE0) size = 3, lowest = 0x800;
+  else if ((first & 0xF8) == 0xF0) size = 4, lowest = 0x10000;
+  else return 0;
+  if (at + size > text.size()) return 0;
+  char32_t p = first & (0x7F >> size);
+  for (size_t i = 1; i < size; ++i) {
+    if (!IsContinuation(byte(i))) return 0;
+    p = p << 6 | (byte(i) & 0x3F);
+  }
+  if (p < lowest || p > 0x10FFFF || (p >= 0xD800 && p <= 0xDFFF)) return 0;
+  *point = p;
+  return size;
+}
+
 size_t CharacterCount(const std::string& text) {
   return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
 }
@@ -93,7 +118,7 @@ std::string Selected(const EditState& e) {
   return e.text.substr(from, to - from);
 }
 
-Notifications Type(EditState& e, char c) {
+Notifications Type(EditState& e, char32_t c) {
   if (c == '\b') {
     if (e.selStart == e.selEnd) {
       if (e.selStart == 0) return {};  // nothing before the caret: no change
@@ -101,10 +126,9 @@ Notifications Type(EditState& e, char c) {
     }
     return Replace(e, "", false);
   }
-  const auto byte = static_cast<unsigned char>(c);
-  if (byte < 0x20 || byte >= 0x7F) return {};
+  if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return {};
   if (e.digitsOnly && !(c >= '0' && c <= '9')) return {};
-  return Replace(e, std::string(1, c), true);
+  return Replace(e, Utf8Of(c), true);
 }
 
 Notifications Paste(EditState& e, const std::string& clipboard) {
@@ -124,6 +148,34 @@ Notifications Insert(EditState& e, size_t at, const std::string& text) {
 Notifications Delete(EditState& e, size_t start, size_t end) {
   Select(e, static_cast<long long>(start), static_cast<long long>(end));
   return Clear(e);
+}
+
+namespace {
+
+bool SameCharacter(const std::string& a, size_t i, const std::string& b, size_t j) {
+  const size_t fromA = ByteOffset(a, i), fromB = ByteOffset(b, j);
+  return a.compare(fromA, ByteOffset(a, i + 1) - fromA, b, fromB, ByteOffset(b, j + 1) - fromB) == 0;
+}
+
+}  // namespace
+
+Change Difference(const std::string& before, const std::string& after, size_t caretAfter) {
+  const size_t oldLength = CharacterCount(before), newLength = CharacterCount(after);
+  // What follows the caret is taken as untouched, so the change ends there
+  // at the latest; then the two texts' common start.
+  size_t tail = 0;
+  while (tail < oldLength && tail < newLength && SameCharacter(before, oldLength - 1 - tail, after, newLength - 1 - tail)) {
+    ++tail;
+  }
+  tail = std::min(tail, newLength - std::min(caretAfter, newLength));
+  size_t head = 0;
+  while (head < oldLength - tail && head < newLength - tail && SameCharacter(before, head, after, head)) ++head;
+  Change change;
+  change.at = head;
+  change.removed = oldLength - tail - head;
+  const size_t from = ByteOffset(after, head), to = ByteOffset(after, newLength - tail);
+  change.inserted = after.substr(from, to - from);
+  return change;
 }
 
 Notifications Undo(EditState& e) {

@@ -42,10 +42,11 @@ struct Notifications {
   }
 };
 
-// A typed character: printable ASCII ones (digits only with digitsOnly)
-// replace the selection, up to the limit; '\b' deletes the selection or the
-// character before the caret. Other characters do nothing here.
-Notifications Type(EditState& e, char c);
+// A typed character, a whole code point: printable ones (digits only with
+// digitsOnly) replace the selection, up to the limit; '\b' deletes the
+// selection or the character before the caret. Control characters, DEL,
+// surrogates and what is past U+10FFFF do nothing here.
+Notifications Type(EditState& e, char32_t c);
 // Pasted text: its first line replaces the selection, cut to the limit;
 // digitsOnly does not apply.
 Notifications Paste(EditState& e, const std::string& clipboard);
@@ -66,6 +67,21 @@ void Select(EditState& e, long long start, long long end);
 // characters start..end deleted.
 Notifications Insert(EditState& e, size_t at, const std::string& text);
 Notifications Delete(EditState& e, size_t start, size_t end);
+
+// What changed between two texts of an edit, in characters: `removed`
+// characters at `at` replaced by `inserted`. A platform that reports only the
+// text after its own change (an input method, autofill) gives the caret after
+// it too: where the change could lie in several places ("1" to "11"), it is
+// taken to end at the caret.
+struct Change {
+  size_t at = 0, removed = 0;
+  std::string inserted;
+};
+Change Difference(const std::string& before, const std::string& after, size_t caretAfter);
+
+// The first code point of UTF-8 text, and how many bytes it takes; 0 bytes
+// if no valid character starts the text.
+size_t DecodeCharacter(const std::string& text, size_t at, char32_t* point);
 
 // The text's length in characters, and the selected text.
 size_t Length(const EditState& e);

@@ -33,14 +33,6 @@ void Command(HWND dialog, int id, HWND control) {
 
 }  // namespace
 
-void Key(HWND dialog, UINT message, WPARAM virtualKey) {
-  MSG msg = {};
-  msg.hwnd = GetFocus() ? GetFocus() : dialog;
-  msg.message = message;
-  msg.wParam = virtualKey;
-  IsDialogMessageA(dialog, &msg);
-}
-
 void SetKeyDown(int virtualKey, bool down) {
   BYTE& key = records().keys[virtualKey & 0xFF];
   key = static_cast<BYTE>(down ? key | 0x80 : key & ~0x80);
@@ -48,18 +40,18 @@ void SetKeyDown(int virtualKey, bool down) {
 
 }  // namespace dialog_manager
 
-using dialog_manager::Live;
+using dialog_manager::IfLive;
 
 HWND WINAPI SetFocus(HWND window) {
   HWND previous = GetFocus();
-  if (Live(window)) {
+  if (IfLive(window)) {
     dialog_manager::records().focus = window;  // first: the implementation may tell us back
     backend::FocusNative(window);
   }
   return previous;
 }
 
-HWND WINAPI GetFocus() { return Live(dialog_manager::records().focus); }
+HWND WINAPI GetFocus() { return IfLive(dialog_manager::records().focus); }
 
 // Down in the high bit, as a short's sign.
 short WINAPI GetKeyState(int virtualKey) {
@@ -67,7 +59,7 @@ short WINAPI GetKeyState(int virtualKey) {
 }
 
 BOOL WINAPI IsDialogMessageA(HWND dialog, MSG* msg) {
-  if (!Live(dialog) || msg == nullptr || !Live(msg->hwnd)) return FALSE;
+  if (!IfLive(dialog) || msg == nullptr || !IfLive(msg->hwnd)) return FALSE;
   if (msg->hwnd != dialog && msg->hwnd->parent != dialog) return FALSE;
   HWND focus = GetFocus();
   if (msg->message == WM_KEYDOWN) {

@@ -88,18 +88,23 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace dialog_manager
 
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!dialog_manager::Live(window)) return 0;
+  if (!dialog_manager::IfLive(window)) return 0;
   if (dialog_manager::records().spy) dialog_manager::records().spy(window, message, wParam, lParam);
   return window->proc(window, message, wParam, lParam);
 }
 
+LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool carriesText = message == WM_SETTEXT || message == WM_GETTEXT || message == WM_GETTEXTLENGTH;
+  return carriesText ? 0 : SendMessageA(window, message, wParam, lParam);
+}
+
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
-  if (!dialog_manager::Live(window) || index != GWLP_WNDPROC) return 0;
+  if (!dialog_manager::IfLive(window) || index != GWLP_WNDPROC) return 0;
   return reinterpret_cast<LONG_PTR>(window->proc);
 }
 
 LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR newLong) {
-  if (!dialog_manager::Live(window) || index != GWLP_WNDPROC) return 0;
+  if (!dialog_manager::IfLive(window) || index != GWLP_WNDPROC) return 0;
   const WNDPROC previous = window->proc;
   window->proc = reinterpret_cast<WNDPROC>(newLong);
   return reinterpret_cast<LONG_PTR>(previous);

@@ -5,7 +5,7 @@
 namespace dialog_manager {
 
 void Paint(HWND window) {
-  if (!Live(window)) return;
+  if (!IfLive(window)) return;
   SendMessageA(window, WM_PAINT, 0, 0);
   window->invalid = false;  // a procedure that skipped BeginPaint is not asked again
 }
@@ -20,11 +20,11 @@ void PaintInvalid(HWND window) {
 
 }  // namespace dialog_manager
 
-using dialog_manager::Live;
+using dialog_manager::IfLive;
 using dialog_manager::records;
 
 BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL erase) {
-  if (!Live(window)) return FALSE;
+  if (!IfLive(window)) return FALSE;
   window->invalid = true;
   window->erase = window->erase || erase;
   backend::Invalidate(window);
@@ -32,7 +32,7 @@ BOOL WINAPI InvalidateRect(HWND window, const RECT*, BOOL erase) {
 }
 
 HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint) {
-  if (!Live(window) || paint == nullptr) return nullptr;
+  if (!IfLive(window) || paint == nullptr) return nullptr;
   window->invalid = false;
   paint->hdc = &window->dc;
   paint->fErase = FALSE;
@@ -44,11 +44,11 @@ HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint) {
   return paint->hdc;
 }
 
-BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT*) { return Live(window) ? TRUE : FALSE; }
+BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT*) { return IfLive(window) ? TRUE : FALSE; }
 
 // A control's border is one pixel on each side, outside its client area.
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
-  if (!Live(window) || rect == nullptr) return FALSE;
+  if (!IfLive(window) || rect == nullptr) return FALSE;
   const RECT& f = window->frame;
   const LONG border = window->kind != WindowKind::Dialog && (window->style & WS_BORDER) ? 2 : 0;
   *rect = {0, 0, f.right - f.left - border, f.bottom - f.top - border};
@@ -74,7 +74,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ object) {
 }
 
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
-  if (dc == nullptr || !Live(dc->window) || rect == nullptr || records().brushes.count(brush) == 0) {
+  if (dc == nullptr || !IfLive(dc->window) || rect == nullptr || records().brushes.count(brush) == 0) {
     ++records().brushMisuses;
     return 0;
   }

@@ -59,7 +59,7 @@ BOOL WINAPI EmptyClipboard() {
   if (!clipboard().open) return FALSE;
   Free(clipboard().held);
   clipboard().held = nullptr;
-  backend::SetClipboardText("");
+  backend::PutOnClipboard("");
   return TRUE;
 }
 
@@ -69,8 +69,21 @@ HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
   if (!clipboard().open || format != CF_TEXT || text == nullptr) return nullptr;
   if (clipboard().held != data) Free(clipboard().held);
   clipboard().held = static_cast<std::string*>(data);
-  backend::SetClipboardText(text);
+  backend::PutOnClipboard(text);
   return data;
+}
+
+// What is on the clipboard now, whoever put it there, in a block the
+// clipboard owns.
+HANDLE WINAPI GetClipboardData(UINT format) {
+  if (!clipboard().open || format != CF_TEXT) return nullptr;
+  const std::string text = backend::ClipboardText();
+  if (text.empty()) return nullptr;
+  auto* block = static_cast<std::string*>(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+  block->replace(0, text.size(), text);
+  Free(clipboard().held);
+  clipboard().held = block;
+  return block;
 }
 
 BOOL WINAPI CloseClipboard() {

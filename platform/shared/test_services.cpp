@@ -4,7 +4,7 @@
 #include "dialog_manager_records.h"
 #include "test_services.h"
 
-using dialog_manager::Live;
+using dialog_manager::IfLive;
 
 HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC proc, LPARAM initParam) {
   HWND dialog = dialog_manager::CreateFromTemplate(templateName, proc, initParam);
@@ -13,14 +13,14 @@ HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC pro
 }
 
 BOOL WINAPI UpdateWindow(HWND window) {
-  if (!Live(window)) return FALSE;
+  if (!IfLive(window)) return FALSE;
   backend::PaintNow(window);
   return TRUE;
 }
 
-HDC WINAPI GetDC(HWND window) { return Live(window) ? &window->dc : nullptr; }
+HDC WINAPI GetDC(HWND window) { return IfLive(window) ? &window->dc : nullptr; }
 
-int WINAPI ReleaseDC(HWND window, HDC) { return Live(window) ? 1 : 0; }
+int WINAPI ReleaseDC(HWND window, HDC) { return IfLive(window) ? 1 : 0; }
 
 COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
   RECT client = {0, 0, 0, 0};

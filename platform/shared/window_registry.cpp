@@ -17,7 +17,7 @@ HWND New(WindowKind kind) {
   return w;
 }
 
-HWND Live(HWND window) { return records().liveWindows.count(window) ? window : nullptr; }
+HWND IfLive(HWND window) { return records().liveWindows.count(window) ? window : nullptr; }
 
 bool ShowsText(HWND control) {
   if (control->kind != WindowKind::Static) return false;
@@ -34,7 +34,7 @@ bool ShowsText(HWND control) {
 }
 
 HWND LabelOf(HWND control) {
-  if (!Live(control) || !control->parent) return nullptr;
+  if (!IfLive(control) || !control->parent) return nullptr;
   HWND label = nullptr;
   for (HWND other : control->parent->children) {
     if (ShowsText(other) && !other->text.empty() && other->frame.bottom <= control->frame.top &&
@@ -48,11 +48,11 @@ HWND LabelOf(HWND control) {
 }  // namespace dialog_manager
 
 HWND WINAPI GetDlgItem(HWND dialog, int id) {
-  if (!dialog_manager::Live(dialog)) return nullptr;
+  if (!dialog_manager::IfLive(dialog)) return nullptr;
   for (HWND child : dialog->children) {
     if (child->id == id) return child;
   }
   return nullptr;
 }
 
-int WINAPI GetDlgCtrlID(HWND control) { return dialog_manager::Live(control) ? control->id : 0; }
+int WINAPI GetDlgCtrlID(HWND control) { return dialog_manager::IfLive(control) ? control->id : 0; }

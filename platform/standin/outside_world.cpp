@@ -6,7 +6,9 @@ namespace backend {
 
 std::string ClipboardText() { return standin::records().clipboard; }
 
-void SetClipboardText(const std::string& text) { standin::records().clipboard = text; }
+void PutOnClipboard(const std::string& text) { standin::records().clipboard = text; }
+
+void Paste(HWND edit) { dialog_manager::TextPasted(edit, standin::records().clipboard); }
 
 void Beep(UINT type) { standin::records().beeps.push_back(type); }
 

@@ -52,10 +52,10 @@ void Handle(HWND dialog, const Event& e) {
       break;
     case kPaste:
       Clipboard() = e.text;
-      if (dialog_manager::Live(e.window)) SendMessageA(e.window, WM_PASTE, 0, 0);
+      if (dialog_manager::IfLive(e.window)) SendMessageA(e.window, WM_PASTE, 0, 0);
       break;
     case kEdited: {
-      HWND edit = dialog_manager::Live(e.window);
+      HWND edit = dialog_manager::IfLive(e.window);
       if (!edit) break;
       // The change, as the page made it: what differs between the start and
       // the end that the two texts share.
@@ -83,10 +83,10 @@ void Handle(HWND dialog, const Event& e) {
       if (focus && focus->kind == WindowKind::Edit) dialog_manager::DeleteForward(focus);
       break;
     case kCut:
-      if (dialog_manager::Live(e.window)) SendMessageA(e.window, WM_CLEAR, 0, 0);
+      if (dialog_manager::IfLive(e.window)) SendMessageA(e.window, WM_CLEAR, 0, 0);
       break;
     case kClick:
-      if (HWND button = dialog_manager::Live(e.window)) {
+      if (HWND button = dialog_manager::IfLive(e.window)) {
         SetFocus(button);
         dialog_manager::Notify(button, BN_CLICKED);
       }
@@ -94,13 +94,13 @@ void Handle(HWND dialog, const Event& e) {
     case kClose: SendMessageA(dialog, WM_CLOSE, 0, 0); break;
     case kFocus:
       // The user's click, with whatever the user has selected since.
-      if (HWND w = dialog_manager::Live(e.window)) {
+      if (HWND w = dialog_manager::IfLive(e.window)) {
         if (w->kind == WindowKind::Edit) backend::ReadSelection(w);
         if (w != focus) SetFocus(w);
       }
       break;
     case kPaint:
-      if (dialog_manager::Live(e.window) && e.window->invalid) dialog_manager::Paint(e.window);
+      if (dialog_manager::IfLive(e.window) && e.window->invalid) dialog_manager::Paint(e.window);
       break;
     default: break;
   }

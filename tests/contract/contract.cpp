@@ -74,6 +74,27 @@ void Contract::Key(WPARAM virtualKey) {
   }
 }
 
+void Contract::KeyWith(bool shift, bool control, WPARAM virtualKey) {
+  BYTE keys[256] = {};
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  SetKeyboardState(keys);
+  Key(virtualKey);
+  keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
+std::string Contract::ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(dialog)) return "(not opened)";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
 std::vector<int> Contract::CodesFrom(int id) const {
   std::vector<int> codes;
   for (const Command& c : commands) {

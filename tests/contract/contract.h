@@ -46,8 +46,11 @@ class Contract : public testing::Test {
   DWORD Selection(int id) const;            // EM_GETSEL: start in the low word
   void Char(int id, char c);                // WM_CHAR to the field, as typing sends
   void Paste(int id, const char* text);     // the clipboard's text, then WM_PASTE
-  // A key pressed and released, through the dialog manager, on the focus.
+  // A key pressed and released, through the dialog manager, on the focus;
+  // with Shift and Ctrl held as given.
   void Key(WPARAM virtualKey);
+  void KeyWith(bool shift, bool control, WPARAM virtualKey);
+  std::string ClipboardText();  // as GetClipboardData has it
   int FocusId() const { return GetDlgCtrlID(GetFocus()); }
 
   // The notification codes from one control since the last Forget().

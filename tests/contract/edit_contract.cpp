@@ -68,6 +68,52 @@ TEST_F(Contract, PasteIsCutToTheLimitButNotHeldToDigits) {
   EXPECT_EQ(CodesFrom(IDC_BLUE), (Codes{EN_UPDATE, EN_CHANGE}));
 }
 
+// The edit control's keys that edit without typing: Delete deletes the
+// selection or the next character, Ctrl+Delete to the end; Shift+Delete
+// cuts the selection, or with none deletes the character before the caret;
+// Ctrl+Insert copies and Shift+Insert pastes.
+TEST_F(Contract, DeleteAndInsertKeysCutCopyPasteAndDeleteAsTheEditControlBindsThem) {
+  SetText(IDC_RED, "123");
+  Select(IDC_RED, 0, 1);
+  Forget();
+  KeyWith(true, false, VK_DELETE);  // Shift+Delete
+  EXPECT_EQ(Text(IDC_RED), "23");
+  EXPECT_EQ(ClipboardText(), "1");
+  EXPECT_EQ(CodesFrom(IDC_RED), (Codes{EN_UPDATE, EN_CHANGE}));
+  Select(IDC_RED, 1, 1);
+  KeyWith(true, false, VK_DELETE);  // no selection: the character before
+  EXPECT_EQ(Text(IDC_RED), "3");
+  EXPECT_EQ(ClipboardText(), "1");  // and nothing copied
+  SetText(IDC_RED, "456");
+  Select(IDC_RED, 1, 3);
+  KeyWith(false, true, VK_INSERT);  // Ctrl+Insert
+  EXPECT_EQ(ClipboardText(), "56");
+  EXPECT_EQ(Text(IDC_RED), "456");
+  Select(IDC_RED, 0, 1);
+  KeyWith(true, false, VK_INSERT);  // Shift+Insert, cut to the limit
+  EXPECT_EQ(Text(IDC_RED), "556");
+  Select(IDC_RED, 0, 0);
+  Key(VK_DELETE);
+  EXPECT_EQ(Text(IDC_RED), "56");
+  SetText(IDC_RED, "789");
+  Select(IDC_RED, 1, 1);
+  KeyWith(false, true, VK_DELETE);  // Ctrl+Delete
+  EXPECT_EQ(Text(IDC_RED), "7");
+}
+
+// A character is a whole code point, never cut to a byte: U+0131 is not
+// the digit 1 (0x31).
+TEST_F(Contract, TypedCharactersBeyondAByteAreWholeAndNotDigits) {
+  SetText(IDC_SATURATION, "");
+  Select(IDC_SATURATION, 0, 0);
+  Forget();
+  SendDlgItemMessageA(dialog, IDC_SATURATION, WM_CHAR, '7', 1);
+  SendMessageW(Item(IDC_SATURATION), WM_CHAR, 0x0131, 1);
+  SendMessageW(Item(IDC_SATURATION), WM_CHAR, 0x0667, 1);  // ARABIC-INDIC DIGIT SEVEN
+  EXPECT_EQ(Text(IDC_SATURATION), "7");
+  EXPECT_EQ(CodesFrom(IDC_SATURATION), (Codes{EN_UPDATE, EN_CHANGE}));
+}
+
 // Ctrl+Z (the character 0x1A) with nothing to undo leaves the text as it is,
 // yet notifies a change.
 TEST_F(Contract, UndoWithNothingToUndoChangesNothingButNotifies) {

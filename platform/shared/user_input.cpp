@@ -1,0 +1,109 @@
+// The user's keys and text, as every implementation reports them, turned
+// into the messages a Windows dialog receives: the one place where keys are
+// bound to what they do.
+#include "dialog_manager_records.h"
+
+namespace dialog_manager {
+
+namespace {
+
+bool IsEdit(HWND window) { return window && window->kind == WindowKind::Edit; }
+
+// The focus, if it is one of the dialog's controls.
+HWND FocusIn(HWND dialog) {
+  HWND focus = GetFocus();
+  return focus && focus->parent == dialog ? focus : nullptr;
+}
+
+void SetModifiers(const KeyPress& key) {
+  SetKeyDown(VK_SHIFT, key.shift);
+  SetKeyDown(VK_CONTROL, key.control);
+  SetKeyDown(VK_MENU, key.alt);
+}
+
+// What TranslateMessage makes of a key pressed in an edit: the character it
+// sends as WM_CHAR, or 0. Ctrl+letter is a control character (Ctrl+C, V,
+// X and Z copy, paste, cut and undo), Ctrl+Backspace is DEL, and Alt alone
+// makes a system character, which an edit ignores.
+char32_t Translated(const KeyPress& key) {
+  const bool control = key.control && !key.alt, alt = key.alt && !key.control;
+  if (key.virtualKey == VK_BACK) return alt ? 0 : (control ? 0x7F : '\b');
+  if (control) return key.virtualKey >= 'A' && key.virtualKey <= 'Z' ? key.virtualKey - 'A' + 1 : 0;
+  if (alt || key.virtualKey == VK_TAB || key.virtualKey == VK_RETURN || key.virtualKey == VK_ESCAPE) return 0;
+  return key.character;
+}
+
+}  // namespace
+
+KeyUse UseOf(HWND focus, const KeyPress& key, bool down) {
+  if (key.composing) return KeyUse::Platform;
+  const int vk = key.virtualKey;
+  if (vk == VK_SPACE && focus && focus->kind == WindowKind::Button) return KeyUse::Dialog;
+  if (!down) return KeyUse::Platform;
+  if (vk == VK_TAB || vk == VK_ESCAPE || vk == VK_RETURN) return KeyUse::Dialog;
+  if (!IsEdit(focus)) return KeyUse::Platform;
+  const bool control = key.control && !key.alt;
+  const bool clipboard = (vk == VK_DELETE && key.shift && !key.control) || (vk == VK_INSERT && (key.shift || control)) ||
+                         (control && (vk == 'C' || vk == 'V' || vk == 'X'));
+  if (clipboard) return KeyUse::ClipboardEvent;
+  // Backspace, Delete and Insert in every combination (Insert alone
+  // changes nothing: an edit has no overwrite mode), and undo.
+  if (vk == VK_BACK || vk == VK_DELETE || vk == VK_INSERT || (control && vk == 'Z')) return KeyUse::Dialog;
+  return KeyUse::Platform;
+}
+
+bool KeyDown(HWND dialog, const KeyPress& key) {
+  if (!IfLive(dialog) || key.composing) return false;
+  SetModifiers(key);
+  HWND focus = FocusIn(dialog);
+  const char32_t typed = IsEdit(focus) ? Translated(key) : 0;
+  // Keys the platform acts on, unless they type (Ctrl+letters other than
+  // the four above type control characters, which an edit ignores).
+  if (UseOf(focus, key, true) == KeyUse::Platform && typed < 0x20) return false;
+  MSG msg = {};
+  msg.hwnd = focus ? focus : dialog;
+  msg.message = key.alt && !key.control ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  msg.wParam = static_cast<WPARAM>(key.virtualKey);
+  msg.lParam = key.alt ? 0x20000001 : 1;  // bit 29: Alt held
+  if (key.virtualKey != 0) IsDialogMessageA(dialog, &msg);
+  if (typed != 0 && !dialog->ended && GetFocus() == focus) SendMessageA(focus, WM_CHAR, typed, 1);
+  return true;
+}
+
+bool KeyUp(HWND dialog, const KeyPress& key) {
+  if (!IfLive(dialog) || UseOf(FocusIn(dialog), key, false) != KeyUse::Dialog) return false;
+  SetModifiers(key);
+  MSG msg = {};
+  msg.hwnd = FocusIn(dialog);
+  msg.message = WM_KEYUP;
+  msg.wParam = static_cast<WPARAM>(key.virtualKey);
+  msg.lParam = static_cast<LPARAM>(0xC0000001);
+  IsDialogMessageA(dialog, &msg);
+  return true;
+}
+
+void TextTyped(HWND dialog, const std::string& text) {
+  HWND focus = IfLive(dialog) ? FocusIn(dialog) : nullptr;
+  if (!IsEdit(focus)) return;
+  SetModifiers(KeyPress{});
+  for (size_t at = 0; at < text.size() && !dialog->ended && GetFocus() == focus;) {
+    char32_t point = 0xFFFD;  // a byte that starts no character is typed as one refused
+    const size_t size = edit::DecodeCharacter(text, at, &point);
+    at += size ? size : 1;
+    SendMessageA(focus, WM_CHAR, point, 1);
+  }
+}
+
+void TextReplaced(HWND edit, const std::string& after, size_t caretAfter) {
+  if (!IfLive(edit) || !IsEdit(edit)) return;
+  const edit::Change change = edit::Difference(edit->edit.text, after, caretAfter);
+  edit::Notifications n = UserDeleted(edit, change.at, change.at + change.removed);
+  backend::ShowEdit(edit);
+  NotifyEdit(edit, n);
+  if (!IfLive(edit) || edit->parent == nullptr) return;
+  edit::Select(edit->edit, static_cast<long long>(change.at), static_cast<long long>(change.at));
+  backend::ShowEdit(edit);
+  if (GetFocus() == edit) TextTyped(edit->parent, change.inserted);
+}
+
+}  // namespace dialog_manager

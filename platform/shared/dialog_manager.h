@@ -95,15 +95,17 @@ struct KeyPress {
   bool shift = false, control = false, alt = false;
   bool composing = false;  // an input method is composing: the key is the input method's
 };
-// Who acts on a key: the platform (keys that move the caret or select,
-// and the keys an input method is composing with), the dialog, or the
-// dialog through the platform's own clipboard event, where only that event
-// may touch the clipboard (a page's cut, copy and paste).
-enum class KeyUse { Platform, Dialog, ClipboardEvent };
+// Who acts on a key: the platform (keys that move the caret or select, and
+// those an input method composes with), or the dialog, which some keys
+// make cut, copy or paste. A platform whose clipboard only its own events
+// may touch (a page) has those three keys raise its clipboard events, which
+// then reach the dialog as WM_CUT, WM_COPY and WM_PASTE.
+enum class KeyUse { Platform, Dialog, Cut, Copy, Paste };
 // What the focus (a dialog's control, or null) does with the key. Only the
-// key, the modifiers and the focus's kind are looked at, not the
-// character: a key that only types is the platform's here, and reaches
-// the dialog as KeyDown's character or as TextTyped.
+// key, the modifiers, the focus's kind and whether an edit has a selection
+// are looked at, not the character: a key that only types is the
+// platform's here, and reaches the dialog as KeyDown's character or as
+// TextTyped.
 KeyUse UseOf(HWND focus, const KeyPress& key, bool down);
 // A key pressed: to IsDialogMessageA as a Windows dialog's modal loop hands
 // it on (Tab, Escape, Enter; the others to the focus as WM_KEYDOWN, or
@@ -119,11 +121,11 @@ void TextTyped(HWND dialog, const std::string& text);
 // Text pasted or dropped into an edit by the platform's own means: at the
 // edit's selection, by the rules of WM_PASTE.
 void TextPasted(HWND edit, const std::string& text);
-// A change the platform made to an edit's text by means it does not name
+// A change the platform made to an edit's text by means it could not stop
 // (autofill, an input method that edits in place), known only by the text
-// after it and the caret: the difference applied as a deletion and typed
-// text.
-void TextReplaced(HWND edit, const std::string& after, size_t caretAfter);
+// after it and the caret: the difference applied as a deletion, then as
+// typed text, or pasted text where the platform says it was pasted.
+void TextReplaced(HWND edit, const std::string& after, size_t caretAfter, bool pasted);
 
 // A control's notification to its dialog (WM_COMMAND with its ID and code).
 void Notify(HWND control, WORD code);

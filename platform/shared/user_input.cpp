@@ -43,13 +43,19 @@ KeyUse UseOf(HWND focus, const KeyPress& key, bool down) {
   if (vk == VK_TAB || vk == VK_ESCAPE || vk == VK_RETURN) return KeyUse::Dialog;
   if (!IsEdit(focus)) return KeyUse::Platform;
   const bool control = key.control && !key.alt;
-  const bool clipboard = (vk == VK_DELETE && key.shift && !key.control) || (vk == VK_INSERT && (key.shift || control)) ||
-                         (control && (vk == 'C' || vk == 'V' || vk == 'X'));
-  if (clipboard) return KeyUse::ClipboardEvent;
-  // Backspace, Delete and Insert in every combination (Insert alone
-  // changes nothing: an edit has no overwrite mode), and undo.
-  if (vk == VK_BACK || vk == VK_DELETE || vk == VK_INSERT || (control && vk == 'Z')) return KeyUse::Dialog;
-  return KeyUse::Platform;
+  const bool selection = focus->edit.selStart != focus->edit.selEnd;
+  switch (vk) {
+    // Shift+Delete cuts a selection; with none it deletes backwards.
+    case VK_DELETE: return key.shift && !key.control && selection ? KeyUse::Cut : KeyUse::Dialog;
+    // Insert alone changes nothing: an edit has no overwrite mode.
+    case VK_INSERT: return key.shift ? KeyUse::Paste : key.control ? KeyUse::Copy : KeyUse::Dialog;
+    case VK_BACK: return KeyUse::Dialog;
+    case 'C': return control ? KeyUse::Copy : KeyUse::Platform;
+    case 'V': return control ? KeyUse::Paste : KeyUse::Platform;
+    case 'X': return control ? KeyUse::Cut : KeyUse::Platform;
+    case 'Z': return control ? KeyUse::Dialog : KeyUse::Platform;
+    default: return KeyUse::Platform;
+  }
 }
 
 bool KeyDown(HWND dialog, const KeyPress& key) {
@@ -94,7 +100,7 @@ void TextTyped(HWND dialog, const std::string& text) {
   }
 }
 
-void TextReplaced(HWND edit, const std::string& after, size_t caretAfter) {
+void TextReplaced(HWND edit, const std::string& after, size_t caretAfter, bool pasted) {
   if (!IfLive(edit) || !IsEdit(edit)) return;
   const edit::Change change = edit::Difference(edit->edit.text, after, caretAfter);
   edit::Notifications n = UserDeleted(edit, change.at, change.at + change.removed);
@@ -103,7 +109,12 @@ void TextReplaced(HWND edit, const std::string& after, size_t caretAfter) {
   if (!IfLive(edit) || edit->parent == nullptr) return;
   edit::Select(edit->edit, static_cast<long long>(change.at), static_cast<long long>(change.at));
   backend::ShowEdit(edit);
-  if (GetFocus() == edit) TextTyped(edit->parent, change.inserted);
+  if (pasted) {
+    TextPasted(edit, change.inserted);
+  } else if (GetFocus() == edit) {
+    TextTyped(edit->parent, change.inserted);
+  }
+  if (IfLive(edit)) backend::ShowEdit(edit);  // the platform's own change put back where refused
 }
 
 }  // namespace dialog_manager

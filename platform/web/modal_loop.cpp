@@ -1,108 +1,101 @@
 // The modal loop: the WebAssembly stack waits for the user's input, which
-// the page queues, and hands each event to the dialog manager as a Windows
-// dialog's message loop would.
+// the page queues, and hands each event to the dialog manager, which
+// decides what it does, as a Windows dialog's message loop would.
 #include <cstdlib>
 
 #include "web_internals.h"
 
+namespace web {
+
 namespace {
 
-// clang-format off
-EM_ASYNC_JS(void, WaitForInput, (), {
-  if (RgbhsvPage.queue.length === 0) await new Promise((resolve) => { RgbhsvPage.wake = resolve; });
-});
+// The field an event is for, with the selection the page had when the
+// event came; shown again, so that the page shows the dialog manager's
+// text (not what an input method left) and reads back that selection.
+HWND FieldAtSelection(const Event& e) {
+  HWND edit = dialog_manager::IfLive(e.window);
+  if (!edit || edit->kind != WindowKind::Edit) return nullptr;
+  dialog_manager::UserSelected(edit, static_cast<size_t>(e.start), static_cast<size_t>(e.end));
+  backend::ShowEdit(edit);
+  return edit;
+}
 
-// The oldest event's fields, its text in a buffer of malloc's that the
-// caller frees; 0 if there is none.
-EM_JS(int, TakeOldest, (HWND* window, int* a, int* b, char** text), {
-  const event = RgbhsvPage.queue.shift();
-  if (!event) return 0;
-  HEAP32[window >> 2] = event.window || 0;
-  HEAP32[a >> 2] = event.a || 0;
-  HEAP32[b >> 2] = event.b || 0;
-  HEAP32[text >> 2] = event.text === undefined ? 0 : allocateUTF8(event.text);
-  return event.kind;
-});
-// clang-format on
+dialog_manager::KeyPress KeyOf(const Event& e) {
+  dialog_manager::KeyPress key;
+  key.virtualKey = e.key;
+  key.shift = e.shift;
+  key.control = e.control;
+  key.alt = e.alt;
+  return key;
+}
 
 }  // namespace
 
-namespace web {
-
-void WaitForEvent() { WaitForInput(); }
+void WaitForEvent() { rgbhsv_wait_for_input(); }
 
 bool TakeEvent(Event* event) {
+  int fields[8] = {};
   char* text = nullptr;
-  event->kind = TakeOldest(&event->window, &event->a, &event->b, &text);
+  event->kind = static_cast<EventKind>(rgbhsv_take_input(fields, &text));
+  event->window = reinterpret_cast<HWND>(static_cast<uintptr_t>(static_cast<unsigned>(fields[0])));
+  event->key = fields[1];
+  event->shift = fields[2] != 0;
+  event->control = fields[3] != 0;
+  event->alt = fields[4] != 0;
+  event->start = fields[5];
+  event->end = fields[6];
+  event->pasted = fields[7] != 0;
   event->text = text ? text : "";
   std::free(text);
-  return event->kind != kNoEvent;
+  return event->kind != EventKind::None;
 }
 
 void Handle(HWND dialog, const Event& e) {
-  HWND focus = GetFocus();
   switch (e.kind) {
-    case kKeyDown:
-      dialog_manager::SetKeyDown(VK_SHIFT, e.b != 0);
-      dialog_manager::Key(dialog, WM_KEYDOWN, static_cast<WPARAM>(e.a));
-      break;
-    case kKeyUp: dialog_manager::Key(dialog, WM_KEYUP, static_cast<WPARAM>(e.a)); break;
-    case kChar:
-      if (focus && focus->kind == WindowKind::Edit) SendMessageA(focus, WM_CHAR, static_cast<WPARAM>(e.a), 1);
-      break;
-    case kPaste:
-      Clipboard() = e.text;
-      if (dialog_manager::IfLive(e.window)) SendMessageA(e.window, WM_PASTE, 0, 0);
-      break;
-    case kEdited: {
-      HWND edit = dialog_manager::IfLive(e.window);
-      if (!edit) break;
-      // The change, as the page made it: what differs between the start and
-      // the end that the two texts share.
-      const std::string& before = edit->edit.text;
-      const std::string& after = e.text;
-      size_t head = 0;
-      while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
-      while (head > 0 && (static_cast<unsigned char>(before[head]) & 0xC0) == 0x80) --head;
-      size_t tail = 0;
-      while (tail < before.size() - head && tail < after.size() - head &&
-             before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
-        ++tail;
+    case EventKind::KeyDown: dialog_manager::KeyDown(dialog, KeyOf(e)); break;
+    case EventKind::KeyUp: dialog_manager::KeyUp(dialog, KeyOf(e)); break;
+    case EventKind::Typed:
+      if (HWND edit = FieldAtSelection(e)) {
+        dialog_manager::TextTyped(dialog, e.text);
+        if (dialog_manager::IfLive(edit)) backend::ShowEdit(edit);  // what the typing rules refused, gone
       }
-      while (tail > 0 && (static_cast<unsigned char>(before[before.size() - tail]) & 0xC0) == 0x80) --tail;
-      const size_t at = edit::CharacterCount(before.substr(0, head));
-      const size_t removed = edit::CharacterCount(before.substr(head, before.size() - head - tail));
-      const std::string inserted = after.substr(head, after.size() - head - tail);
-      edit::Notifications n = dialog_manager::UserDeleted(edit, at, at + removed);
-      n |= dialog_manager::UserInserted(edit, at, inserted);
-      backend::ShowEdit(edit);  // the page's own change put back, or the rules' result shown
-      dialog_manager::NotifyEdit(edit, n);
       break;
-    }
-    case kForwardDelete:
-      if (focus && focus->kind == WindowKind::Edit) dialog_manager::DeleteForward(focus);
+    case EventKind::Pasted:
+      if (HWND edit = FieldAtSelection(e)) {
+        Clipboard() = e.text;
+        SendMessageA(edit, WM_PASTE, 0, 0);
+      }
       break;
-    case kCut:
-      if (dialog_manager::IfLive(e.window)) SendMessageA(e.window, WM_CLEAR, 0, 0);
+    case EventKind::Cut:
+      if (HWND edit = FieldAtSelection(e)) SendMessageA(edit, WM_CUT, 0, 0);
       break;
-    case kClick:
+    case EventKind::Cleared:
+      if (HWND edit = FieldAtSelection(e)) SendMessageA(edit, WM_CLEAR, 0, 0);
+      break;
+    case EventKind::Undone:
+      if (HWND edit = dialog_manager::IfLive(e.window)) SendMessageA(edit, WM_UNDO, 0, 0);
+      break;
+    case EventKind::Replaced:
+      dialog_manager::TextReplaced(e.window, e.text, static_cast<size_t>(e.end), e.pasted);
+      break;
+    case EventKind::Clicked:
       if (HWND button = dialog_manager::IfLive(e.window)) {
         SetFocus(button);
         dialog_manager::Notify(button, BN_CLICKED);
       }
       break;
-    case kClose: SendMessageA(dialog, WM_CLOSE, 0, 0); break;
-    case kFocus:
+    case EventKind::Closed: SendMessageA(dialog, WM_CLOSE, 0, 0); break;
+    case EventKind::Focused:
       // The user's click, with whatever the user has selected since.
       if (HWND w = dialog_manager::IfLive(e.window)) {
         if (w->kind == WindowKind::Edit) backend::ReadSelection(w);
-        if (w != focus) SetFocus(w);
+        if (w != GetFocus()) SetFocus(w);
       }
       break;
-    case kPaint:
+    case EventKind::Painted:
       if (dialog_manager::IfLive(e.window) && e.window->invalid) dialog_manager::Paint(e.window);
       break;
-    default: break;
+    case EventKind::None: break;
   }
 }
 
@@ -124,6 +117,9 @@ INT_PTR RunModal(HWND dialog) {
   return dialog->result;
 }
 
-std::string ClipboardText() { return web::Clipboard(); }
+void PutOnClipboard(const std::string& text) { web::Clipboard() = text; }
+
+// The page's paste event has brought the text already.
+void Paste(HWND edit) { dialog_manager::TextPasted(edit, web::Clipboard()); }
 
 }  // namespace backend

@@ -257,6 +257,14 @@ case "$scenario" in
     key Tab Tab Tab Tab  # to "Select..."
     expect_fields "$(printf '\360\237\230\2005,\303\2515,x12,0,0,0')"
     expect_swatch '#000000'
+    # Shift+Delete cuts: the selection is on the clipboard, and gone.
+    into_field 3
+    printf '' | xclip -i -selection clipboard
+    key shift+Delete
+    cut_done() { [ "$(clipboard)" = x12 ]; }
+    wait_for 5 cut_done || fail "Shift+Delete put \"$(clipboard)\" on the clipboard"
+    back_from_field 3
+    expect_fields "$(printf '\360\237\230\2005,\303\2515,,0,0,0')"
     key Escape
     finish
     ;;

@@ -89,6 +89,51 @@ def scenario(page):
     page.keys("170x")  # the x refused: digits only
     page.expect_fields("255", "255", "255", "170", "0", "255")  # saturation 0: grey
 
+    # Text that arrives whole, as a phone's keyboard or an input method
+    # commits it, is typed: at the caret, digits only, up to the limit.
+    def value(id_):
+        return page.field(id_).get_property("value")
+
+    def insert(text):
+        page.browser.execute_cdp_cmd("Input.insertText", {"text": text})
+
+    page.into(1004)
+    insert("12345")
+    page.expect(lambda: value(1004) == "123", f"12345 typed over 255 gave {value(1004)}")
+    page.keys(Keys.BACKSPACE, Keys.BACKSPACE, Keys.HOME)  # "1", the caret before it
+    insert("1")
+    insert("2")
+    page.expect(lambda: value(1004) == "121", f"1 then 2 typed before 1 gave {value(1004)}")
+    page.keys(Keys.END, Keys.BACKSPACE, Keys.BACKSPACE, Keys.BACKSPACE)
+    insert("1a2")
+    page.expect(lambda: value(1004) == "12", f"1a2 typed into an empty field gave {value(1004)}")
+    # Shift+Delete cuts: the number is on the clipboard, and pastes into
+    # another field.
+    page.into(1004)
+    ActionChains(page.browser).key_down(Keys.SHIFT).send_keys(Keys.DELETE).key_up(Keys.SHIFT).perform()
+    page.expect(lambda: value(1004) == "", "Shift+Delete did not delete the selection")
+    page.into(1005)
+    ActionChains(page.browser).key_down(Keys.CONTROL).send_keys("v").key_up(Keys.CONTROL).perform()
+    page.expect(lambda: value(1005) == "12", f"Shift+Delete's number pasted as {value(1005)}")
+    # The keys an input method composes with are its own: Escape cancels
+    # the composition, not the dialog; letters committed are refused.
+    page.into(1006)
+    hue = value(1006)
+    page.browser.execute_cdp_cmd("Input.imeSetComposition", {"text": "ka", "selectionStart": 2, "selectionEnd": 2})
+    page.keys(Keys.ESCAPE)
+    insert("ka")
+    page.expect(lambda: value(1006) == hue, f"a composition of letters left {value(1006)}, not {hue}")
+    assert page.run("return document.getElementById('ended').hidden"), "Escape while composing ended the program"
+    # A click beside the controls (the page's background, the swatch) keeps
+    # the focus in the dialog, and the keys go on reaching it.
+    ActionChains(page.browser).move_to_element_with_offset(page.browser.find_element(By.TAG_NAME, "footer"), 0, 0) \
+        .click().perform()
+    page.keys(Keys.TAB)
+    page.expect(lambda: page.run("return document.activeElement.dataset.id") == "1007", "Tab lost after a click beside")
+    page.browser.find_element(By.CSS_SELECTOR, "canvas[data-id='1002']").click()
+    page.keys("9")
+    page.expect(lambda: value(1007) == "9", f"a digit typed after a click on the swatch gave {value(1007)}")
+
     # A paste past the limit is cut to three characters; so is text that
     # another route (a drop, autofill) puts into a field.
     page.into(1005)

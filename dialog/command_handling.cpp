@@ -15,9 +15,9 @@ int32_t updating = 0;
 // only move the color, the conversion not being invertible: so nothing is
 // done. A number above 255 is answered with a beep and replaced by 255; that
 // write re-enters the handler and converts 255 before we go on, and our
-// caller then converts the same 255 once more.
-static bool EnteredAndInRange(HWND dialog, int id, HWND control) {
-  if (ReadsAsBefore(dialog, id)) return false;
+// caller then converts the same 255 once more. Whether anything was entered.
+static bool RangeCheckEntry(HWND dialog, int id, HWND control) {
+  if (RereadUnchanged(dialog, id)) return false;
   const FieldReading& entered = fieldReadings[id - IDC_RED];
   if (entered.isNumber && entered.number > 255) {
     MessageBeep(MB_ICONEXCLAMATION);
@@ -27,7 +27,7 @@ static bool EnteredAndInRange(HWND dialog, int id, HWND control) {
 }
 
 static void OnRgbEdit(HWND dialog, int id, HWND control) {
-  if (!EnteredAndInRange(dialog, id, control)) return;
+  if (!RangeCheckEntry(dialog, id, control)) return;
   colorState.fieldRed = ReadField(dialog, IDC_RED);
   colorState.fieldGreen = ReadField(dialog, IDC_GREEN);
   colorState.fieldBlue = ReadField(dialog, IDC_BLUE);
@@ -43,7 +43,7 @@ static void OnRgbEdit(HWND dialog, int id, HWND control) {
 }
 
 static void OnHsvEdit(HWND dialog, int id, HWND control) {
-  if (!EnteredAndInRange(dialog, id, control)) return;
+  if (!RangeCheckEntry(dialog, id, control)) return;
   const UINT hue = ReadField(dialog, IDC_HUE);
   const UINT saturation = ReadField(dialog, IDC_SATURATION);
   const UINT value = ReadField(dialog, IDC_VALUE);

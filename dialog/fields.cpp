@@ -17,7 +17,7 @@ UINT ReadField(HWND dialog, int id) {
   return ReadingOf(id).number;
 }
 
-bool ReadsAsBefore(HWND dialog, int id) {
+bool RereadUnchanged(HWND dialog, int id) {
   const FieldReading now = Read(dialog, id);
   FieldReading& before = ReadingOf(id);
   const bool same = now.number == before.number && now.isNumber == before.isNumber;

@@ -9,9 +9,9 @@
 // The field as an unsigned number (0 when it is not one), remembered.
 UINT ReadField(HWND dialog, int id);
 
-// Whether the field reads as it did when last read or written (the same
-// number, a number or not alike); the reading is remembered either way.
-bool ReadsAsBefore(HWND dialog, int id);
+// Reads the field and remembers the reading; whether it reads as it did
+// when last read or written (the same number, a number or not alike).
+bool RereadUnchanged(HWND dialog, int id);
 
 // Writes the number into the field, and remembers it once the write (and
 // the notification it raises) is done.

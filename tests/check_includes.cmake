@@ -1,5 +1,7 @@
 # The conversion includes nothing of the platform, and the dialog reaches the
 # platform only through platform/win32.h; neither decides by _WIN32 itself.
+# The implementations of the dialog services keep out of the dialog
+# manager's records.
 file(GLOB_RECURSE conversion_files ${ROOT}/conversion/*.h ${ROOT}/conversion/*.cpp)
 file(GLOB_RECURSE dialog_files ${ROOT}/dialog/*.h ${ROOT}/dialog/*.cpp)
 set(platform_headers "windows|winuser|wingdi|winbase|windef|commdlg|commctrl|win32|standin/")
@@ -19,6 +21,15 @@ foreach(path IN LISTS conversion_files dialog_files)
         string(APPEND failures "${path}: platform header other than platform/win32.h: ${header}\n")
       endif()
     endif()
+  endforeach()
+endforeach()
+# An implementation of the dialog services reads and changes windows only
+# through the dialog manager's calls, never its records.
+file(GLOB_RECURSE implementation_files ${ROOT}/platform/gtk/* ${ROOT}/platform/web/* ${ROOT}/platform/standin/*)
+foreach(path IN LISTS implementation_files)
+  file(STRINGS ${path} lines REGEX "#[ \t]*include.*dialog_manager_records")
+  foreach(line IN LISTS lines)
+    string(APPEND failures "${path}: includes the dialog manager's records: ${line}\n")
   endforeach()
 endforeach()
 if(failures)

@@ -60,8 +60,8 @@ void PutOnClipboard(const std::string& text) {
   gint count = 0;
   GtkTargetEntry* targets = gtk_target_table_new_from_list(list, &count);
   r.copied = text;
-  r.ownsClipboard = gtk_clipboard_set_with_data(Clipboard(), targets, static_cast<guint>(count), OfferText,
-                                                Released, nullptr);
+  r.ownsClipboard =
+      gtk_clipboard_set_with_data(Clipboard(), targets, static_cast<guint>(count), OfferText, Released, nullptr);
   // Kept past the program's end by a clipboard manager, if the desktop has one.
   gtk_clipboard_set_can_store(Clipboard(), nullptr, 0);
   gtk_target_table_free(targets, count);

@@ -30,8 +30,8 @@ void ReadSelection(HWND edit) {
 
 // Shows the state in the entry, without taking it for a change of GTK's.
 void ShowEdit(HWND edit) {
-  using gtkwin::Widget;
   using gtkwin::Editable;
+  using gtkwin::Widget;
   GtkWidget* entry = Widget(edit);
   g_signal_handler_block(entry, edit->native->insertHandler);
   g_signal_handler_block(entry, edit->native->deleteHandler);

@@ -54,8 +54,8 @@ dialog_manager::KeyPress KeyOf(GdkEventKey* event, HWND focus) {
   if (key.virtualKey == 0) {
     guint latin = 0;
     if (gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(gdk_display_get_default()),
-                                            event->hardware_keycode, static_cast<GdkModifierType>(0), 0,
-                                            &latin, nullptr, nullptr, nullptr)) {
+                                            event->hardware_keycode, static_cast<GdkModifierType>(0), 0, &latin,
+                                            nullptr, nullptr, nullptr)) {
       const int vk = VirtualKeyOf(latin);
       if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) key.virtualKey = vk;
     }

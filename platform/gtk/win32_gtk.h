@@ -10,22 +10,25 @@
 //    display lets a window place itself), with a close box only (Motif
 //    hints) and the icon set by WM_SETICON; one application ID for the
 //    window, its desktop entry and its icon;
-//  - buttons (GtkButton), edits (GtkEntry: every key that edits, and
-//    whatever GTK would insert or delete by other means, a drop, the middle
-//    button's paste, an input method, goes through the shared edit rules),
+//  - buttons (GtkButton), edits (GtkEntry: the entry's input method sees a
+//    key first, and what it commits is typed text; whatever GTK would
+//    insert or delete by other means, a drop, the middle button's paste,
+//    goes through the shared edit rules as a paste or a deletion),
 //    static texts (GtkLabel), other statics as drawing areas painted by
 //    their window procedure, a bordered one in a frame; each field labelled
 //    for screen readers by its group's text (ATK);
-//  - the modal loop (GTK's main loop until EndDialog), the keyboard through
-//    IsDialogMessageA (Tab, Shift+Tab, Escape, Enter, Space), the close box
-//    as WM_CLOSE, the focus following the mouse;
+//  - the modal loop (GTK's main loop until EndDialog), every key handed to
+//    the dialog manager (dialog_manager::KeyDown), which binds it, the close
+//    box as WM_CLOSE, the focus following the mouse;
 //  - MessageBeep as the display's bell; ChooseColorA as GTK's
 //    GtkColorSelectionDialog with the 16 custom colors in its palette; the
-//    clipboard's text from GTK's CLIPBOARD selection, handed to the
-//    clipboard manager at the end (EndGtk);
+//    CLIPBOARD selection: what the program copies offered from memory and
+//    handed to the clipboard manager at the end (EndGtk), another
+//    program's text asked for without a nested loop, the user's keys held
+//    until it comes;
 //  - for tests (test_services.cpp): UpdateWindow by running GTK's main loop
 //    until the window is painted, GetPixel from the screen, the clipboard
-//    set from SetClipboardData.
+//    read for GetClipboardData.
 // Does not implement: undo of what GTK inserted by other means than keys
 // (it leaves nothing to undo), centering on Wayland, other window classes.
 #ifndef RGBHSV_PLATFORM_GTK_WIN32_GTK_H

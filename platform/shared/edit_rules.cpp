@@ -164,7 +164,8 @@ Change Difference(const std::string& before, const std::string& after, size_t ca
   // What follows the caret is taken as untouched, so the change ends there
   // at the latest; then the two texts' common start.
   size_t tail = 0;
-  while (tail < oldLength && tail < newLength && SameCharacter(before, oldLength - 1 - tail, after, newLength - 1 - tail)) {
+  while (tail < oldLength && tail < newLength &&
+         SameCharacter(before, oldLength - 1 - tail, after, newLength - 1 - tail)) {
     ++tail;
   }
   tail = std::min(tail, newLength - std::min(caretAfter, newLength));

@@ -6,8 +6,8 @@
 namespace backend {
 
 BOOL ChooseColor(CHOOSECOLORA& record) {
-  const int chosen = rgbhsv_run_chooser((record.Flags & CC_RGBINIT) ? static_cast<int>(record.rgbResult) : 0,
-                                record.lpCustColors);
+  const int chosen =
+      rgbhsv_run_chooser((record.Flags & CC_RGBINIT) ? static_cast<int>(record.rgbResult) : 0, record.lpCustColors);
   if (chosen < 0) return FALSE;
   record.rgbResult = static_cast<COLORREF>(chosen);
   return TRUE;

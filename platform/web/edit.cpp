@@ -12,7 +12,7 @@ void ReadSelection(HWND edit) {
 
 void ShowEdit(HWND edit) {
   rgbhsv_show_input(edit, edit->edit.text.c_str(), static_cast<int>(edit->edit.selStart),
-            static_cast<int>(edit->edit.selEnd));
+                    static_cast<int>(edit->edit.selEnd));
 }
 
 }  // namespace backend

@@ -4,7 +4,6 @@
 
 namespace {
 
-
 // As page.js numbers them.
 int KindOf(HWND control) {
   switch (control->kind) {
@@ -31,8 +30,8 @@ void MakeNativeWindows(HWND dialog) {
     RECT client;
     GetClientRect(control, &client);
     rgbhsv_make_control(dialog, control, control->id, KindOf(control), control->text.c_str(), f.left, f.top,
-                       f.right - f.left, f.bottom - f.top, client.right, client.bottom,
-                       (control->style & WS_BORDER) != 0, (control->style & WS_DISABLED) != 0,
+                        f.right - f.left, f.bottom - f.top, client.right, client.bottom,
+                        (control->style & WS_BORDER) != 0, (control->style & WS_DISABLED) != 0,
                         (control->style & ES_NUMBER) != 0, dialog_manager::LabelOf(control));
     rgbhsv_show_element(control, control->visible);
   }

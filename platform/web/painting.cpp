@@ -4,9 +4,9 @@
 
 namespace {
 
-
 void FillColor(HWND window, const RECT& r, COLORREF c) {
-  rgbhsv_fill_canvas(window, r.left, r.top, r.right - r.left, r.bottom - r.top, c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+  rgbhsv_fill_canvas(window, r.left, r.top, r.right - r.left, r.bottom - r.top, c & 0xFF, (c >> 8) & 0xFF,
+                     (c >> 16) & 0xFF);
 }
 
 }  // namespace

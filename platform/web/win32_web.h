@@ -12,20 +12,25 @@
 //    that it grows with the browser's zoom;
 //  - the modal loop and ChooseColorA block as on Windows: the WebAssembly
 //    stack waits (Asyncify) for the user's input, which the page queues;
-//  - the keyboard through IsDialogMessageA (Tab, Shift+Tab, Escape, Enter,
-//    Space), typed characters as WM_CHAR, Ctrl+V and Ctrl+X as WM_PASTE and
-//    WM_CLEAR, Ctrl+Z as WM_UNDO; whatever else changes a field (a drop,
-//    the context menu, an input method, autofill) is put through the same
-//    edit rules as a paste or a deletion, with one EN_CHANGE for it;
+//  - the keys that the dialog manager's table of key uses gives the dialog
+//    handed to it (dialog_manager::KeyDown), wherever the page's focus is;
+//    its cut and copy keys raise the browser's clipboard events; what
+//    would change a field is stopped before it does (beforeinput) and
+//    handed on as what it is: typed text (keys, an input method's commit,
+//    a phone's keyboard) as WM_CHARs, a paste or a drop as WM_PASTE, a cut
+//    as WM_CUT, an undo as WM_UNDO; what changed it regardless (autofill)
+//    as the difference of its texts; the focus kept in the dialog when the
+//    user presses the mouse beside a control;
 //  - MessageBeep as a short tone (Web Audio), never before the user's
 //    first key or click; ChooseColorA as an in-page <dialog> with the
 //    browser's color picker and the run's 16 custom colors;
 //  - for tests (test_services.cpp): UpdateWindow, GetPixel from the
-//    canvas, the clipboard set from SetClipboardData.
+//    canvas, the clipboard read for GetClipboardData.
 // Does not implement: a notification sent before the browser's event
 // returns (the page queues the event, and the modal loop handles it at
-// once after); the system clipboard beyond what a paste event gives;
-// other window classes.
+// once after); the system clipboard beyond what the browser's clipboard
+// events give (a program's WM_COPY reaches only the page's own); other
+// window classes.
 #ifndef RGBHSV_PLATFORM_WEB_WIN32_WEB_H
 #define RGBHSV_PLATFORM_WEB_WIN32_WEB_H
 

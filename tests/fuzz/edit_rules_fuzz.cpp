@@ -56,7 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       case 0: {
         const uint32_t pick = in.Number();
         // Mostly digits and letters, sometimes any code point at all.
-        const char32_t c = pick & 1 ? U'0' + (pick >> 1) % 10 : pick & 2 ? U'a' + (pick >> 2) % 26 : (pick >> 2) % 0x110010;
+        const char32_t c = pick & 1   ? U'0' + (pick >> 1) % 10
+                           : pick & 2 ? U'a' + (pick >> 2) % 26
+                                      : (pick >> 2) % 0x110010;
         edit::Type(e, c);
         if (e.digitsOnly && c != '\b' && !(c >= '0' && c <= '9')) {
           Check(e.text == before.text, "a character other than a digit typed into a digits-only field");
@@ -65,7 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       }
       case 1: edit::Paste(e, in.Text()); break;
       case 2: edit::Clear(e); break;
-      case 3: edit::Undo(e); userInput = false; break;  // back to an older text, which may be longer
+      case 3:
+        edit::Undo(e);
+        userInput = false;
+        break;  // back to an older text, which may be longer
       case 4: {
         const auto a = static_cast<long long>(in.Number() % 8) - 2, b = static_cast<long long>(in.Number() % 8) - 2;
         edit::Select(e, a, b);
@@ -81,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         const std::string old = e.text;
         const size_t from = edit::ByteOffset(old, change.at), to = edit::ByteOffset(old, change.at + change.removed);
         if (ValidUtf8(after)) {
-          Check(old.substr(0, from) + change.inserted + old.substr(to) == after, "a difference that does not rebuild the text");
+          Check(old.substr(0, from) + change.inserted + old.substr(to) == after,
+                "a difference that does not rebuild the text");
         }
         edit::SetText(e, after);
         userInput = false;

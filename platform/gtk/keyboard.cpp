@@ -75,22 +75,20 @@ HWND FieldWithFocus(HWND dialog) {
 
 }  // namespace
 
-gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
+// A key pressed or released in the dialog: the field's input method sees
+// it first, then the dialog manager; what neither takes is GTK's.
+static gboolean OnKey(GdkEventKey* event, gpointer data, bool down) {
   HWND dialog = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!dialog) return FALSE;
   if (HoldWhilePasting(dialog, event)) return TRUE;
   HWND field = FieldWithFocus(dialog);
   if (field && InputMethodTakes(field, event)) return TRUE;
-  return dialog_manager::KeyDown(dialog, KeyOf(event, GetFocus()));
+  const dialog_manager::KeyPress key = KeyOf(event, GetFocus());
+  return down ? dialog_manager::KeyDown(dialog, key) : dialog_manager::KeyUp(dialog, key);
 }
 
-gboolean OnKeyRelease(GtkWidget*, GdkEventKey* event, gpointer data) {
-  HWND dialog = dialog_manager::IfLive(static_cast<HWND>(data));
-  if (!dialog) return FALSE;
-  if (HoldWhilePasting(dialog, event)) return TRUE;
-  HWND field = FieldWithFocus(dialog);
-  if (field && InputMethodTakes(field, event)) return TRUE;
-  return dialog_manager::KeyUp(dialog, KeyOf(event, GetFocus()));
-}
+gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer dialog) { return OnKey(event, dialog, true); }
+
+gboolean OnKeyRelease(GtkWidget*, GdkEventKey* event, gpointer dialog) { return OnKey(event, dialog, false); }
 
 }  // namespace gtkwin

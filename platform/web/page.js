@@ -108,6 +108,7 @@ mergeInto(LibraryManager.library, {
       if (!this.open || e.isComposing || e.keyCode === 229) return;  // an input method's
       if (e.target instanceof Element && e.target.closest('dialog.chooser')) return;
       this.audioReady();
+      if (down) this.focusField();  // what the key types goes into the dialog's field
       const virtualKey = this.virtualKey(e);
       if (!virtualKey) return;
       const use = this.keyUse(e, virtualKey, down);
@@ -118,10 +119,7 @@ mergeInto(LibraryManager.library, {
                    control: e.ctrlKey, alt: e.altKey});
       } else if (down && (use === this.Use.Cut || use === this.Use.Copy)) {
         e.preventDefault();
-        this.focusField();
         document.execCommand(use === this.Use.Cut ? 'cut' : 'copy');
-      } else if (down && use === this.Use.Paste) {
-        this.focusField();  // the browser's paste, into the dialog's field
       }
     },
 

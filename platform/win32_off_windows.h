@@ -3,9 +3,9 @@
 // sizes and values of 64-bit Windows. They are implemented once, by the
 // dialog manager in shared/, over one of the implementations that show its
 // windows (the in-memory stand-in in standin/ for fast tests, GTK 3 in gtk/
-// for the native Linux program); shared/backend.h is what such an
-// implementation supplies. Which one a program gets is decided by the
-// library it links.
+// for the native Linux program, the web page in web/); shared/backend.h is
+// what such an implementation supplies. Which one a program gets is decided
+// by the library it links.
 #ifndef RGBHSV_PLATFORM_WIN32_OFF_WINDOWS_H
 #define RGBHSV_PLATFORM_WIN32_OFF_WINDOWS_H
 

@@ -87,8 +87,7 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_GETTEXT: {
       if (wParam == 0) return 0;
       // What fits, without the part of a character that does not.
-      size_t n = std::min<size_t>(e.text.size(), wParam - 1);
-      while (n < e.text.size() && (static_cast<unsigned char>(e.text[n]) & 0xC0) == 0x80) --n;
+      const size_t n = edit::WholeCharactersIn(e.text, wParam - 1);
       std::memcpy(reinterpret_cast<char*>(lParam), e.text.data(), n);
       reinterpret_cast<char*>(lParam)[n] = '\0';
       return static_cast<LRESULT>(n);

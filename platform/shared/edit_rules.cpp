@@ -3,31 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "utf8.h"
+
 namespace edit {
 
 namespace {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-std::string Utf8Of(char32_t point) {
-  std::string out;
-  if (point < 0x80) {
-    out += static_cast<char>(point);
-  } else if (point < 0x800) {
-    out += static_cast<char>(0xC0 | point >> 6);
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else if (point < 0x10000) {
-    out += static_cast<char>(0xE0 | point >> 12);
-    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | point >> 18);
-    out += static_cast<char>(0x80 | (point >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  }
-  return out;
-}
 
 std::string ValidUtf8(const std::string& text) {
   std::string valid;
@@ -113,6 +95,12 @@ size_t ByteOffset(const std::string& text, size_t chars) {
 
 size_t Length(const EditState& e) { return CharacterCount(e.text); }
 
+size_t WholeCharactersIn(const std::string& text, size_t bytes) {
+  size_t n = std::min(text.size(), bytes);
+  while (n < text.size() && IsContinuation(text[n])) --n;
+  return n;
+}
+
 std::string Selected(const EditState& e) {
   const size_t from = ByteOffset(e.text, e.selStart), to = ByteOffset(e.text, e.selEnd);
   return e.text.substr(from, to - from);
@@ -128,7 +116,9 @@ Notifications Type(EditState& e, char32_t c) {
   }
   if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return {};
   if (e.digitsOnly && !(c >= '0' && c <= '9')) return {};
-  return Replace(e, Utf8Of(c), true);
+  std::string typed;
+  AppendUtf8(typed, c);
+  return Replace(e, typed, true);
 }
 
 Notifications Paste(EditState& e, const std::string& clipboard) {

@@ -89,6 +89,8 @@ size_t CharacterCount(const std::string& text);
 std::string Selected(const EditState& e);
 // The byte where character `chars` of UTF-8 text starts (its size past the end).
 size_t ByteOffset(const std::string& text, size_t chars);
+// How many of the text's first bytes, at most `bytes`, hold whole characters.
+size_t WholeCharactersIn(const std::string& text, size_t bytes);
 
 }  // namespace edit
 

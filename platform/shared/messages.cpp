@@ -20,7 +20,8 @@ LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_GETTEXT: {
       if (wParam == 0) return 0;
-      const size_t n = std::min<size_t>(window->text.size(), wParam - 1);
+      // What fits, without the part of a character that does not.
+      const size_t n = edit::WholeCharactersIn(window->text, wParam - 1);
       std::memcpy(reinterpret_cast<char*>(lParam), window->text.data(), n);
       reinterpret_cast<char*>(lParam)[n] = '\0';
       return static_cast<LRESULT>(n);

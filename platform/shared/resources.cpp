@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "../win32_off_windows.h"
+#include "utf8.h"
 
 namespace res {
 
@@ -29,10 +30,26 @@ struct Reader {
   uint32_t Dword() { return Get(4); }
   void AlignTo(size_t n) { at = (at + n - 1) / n * n; }
 
-  // A UTF-16 string ending in 0, narrowed (the templates are ASCII).
+  // A UTF-16 string ending in 0, as UTF-8; a surrogate without its pair
+  // becomes U+FFFD.
   std::string String() {
     std::string s;
-    for (uint16_t c = Word(); ok && c != 0; c = Word()) s += c < 0x80 ? char(c) : '?';
+    for (uint32_t c = Word(); ok && c != 0; c = Word()) {
+      if (c >= 0xD800 && c < 0xDC00) {
+        const size_t before = at;
+        const uint32_t low = Word();
+        if (ok && low >= 0xDC00 && low < 0xE000) {
+          c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        } else {
+          at = before;  // not its pair: read on from there
+          ok = true;
+          c = 0xFFFD;
+        }
+      } else if (c >= 0xDC00 && c < 0xE000) {
+        c = 0xFFFD;
+      }
+      AppendUtf8(s, c);
+    }
     return s;
   }
   // 0xFFFF then an ordinal, or a string (an empty string is ordinal 0).

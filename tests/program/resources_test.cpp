@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,6 +32,23 @@ TEST(Resources, TheCheckNoticesADifference) {
   ASSERT_EQ(failures.size(), 2u);
   EXPECT_NE(failures[0].find("control 1 style"), std::string::npos) << failures[0];
   EXPECT_NE(failures[1].find("not one of the program's resources"), std::string::npos) << failures[1];
+}
+
+// A template's text beyond ASCII is kept, as UTF-8: the caption's "RGB"
+// made U+00C9 and U+1F600 (a surrogate pair), then an unpaired surrogate.
+TEST(Resources, TemplateTextBeyondAsciiIsKept) {
+  std::vector<uint8_t> res(kProgramResources, kProgramResources + kProgramResourcesSize);
+  const std::vector<uint8_t> caption = {'R', 0, 'G', 0, 'B', 0, ' ', 0, '<', 0};
+  const auto at = std::search(res.begin(), res.end(), caption.begin(), caption.end());
+  ASSERT_NE(at, res.end());
+  const uint8_t foreign[] = {0xC9, 0x00, 0x3D, 0xD8, 0x00, 0xDE};
+  std::copy(std::begin(foreign), std::end(foreign), at);
+  res::ProgramResources program;
+  ASSERT_TRUE(res::ReadProgramResources(res.data(), res.size(), &program));
+  EXPECT_EQ(program.dialogs.begin()->second.caption, "\xC3\x89\xF0\x9F\x98\x80 <-> HSV");
+  at[2] = 0x00, at[3] = 0xDC;  // two low surrogates, each alone
+  ASSERT_TRUE(res::ReadProgramResources(res.data(), res.size(), &program));
+  EXPECT_EQ(program.dialogs.begin()->second.caption, "\xC3\x89\xEF\xBF\xBD\xEF\xBF\xBD <-> HSV");
 }
 
 // Damaged .res files: each must end the reading promptly with false, never

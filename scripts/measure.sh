@@ -31,7 +31,10 @@ if [ "${1:-}" = "--web" ]; then
     "input[data-id='1003']" "$loads" "$keys")"
   read -r _ minimal_load _ minimal_key <<<"$(/usr/bin/python3 bench/web_latency.py build/web-minimal \
     "document.querySelectorAll('#desktop input').length === 2" "#desktop input" "$loads" "$keys")"
-  [ -n "$page_load" ] && [ -n "$minimal_load" ] || { echo "measure.sh: no web figures (see above)" >&2; exit 1; }
+  if [ -z "$page_load" ] || [ -z "$minimal_load" ]; then
+    echo "measure.sh: no web figures (see above)" >&2
+    exit 1
+  fi
   echo "web page, bytes transferred (gzip): page $(gz build/web/index.html build/web/style.css build/web/favicon.ico)," \
        "script $(gz build/web/rgbhsv.js), module $(gz build/web/rgbhsv.wasm); minimal page" \
        "$(gz build/web-minimal/index.html), $(gz build/web-minimal/minimal_web_page.js), $(gz build/web-minimal/minimal_web_page.wasm)"
@@ -61,6 +64,18 @@ firsts=${FIRST_STARTS:-3}
 ratio() { awk -v a="$2" -v b="$3" -v what="$1" -v unit="$4" -v base="$5" \
   'BEGIN { printf "%s: %s %s, %s %s %s, ratio %.2f\n", what, a, unit, base, b, unit, a / b }'; }
 
+# The first starts' new prefixes are made in a folder of the run's own;
+# interrupted or not, their Wine servers are stopped and the folder removed.
+scratch=$(mktemp -d)
+cleanup() {
+  local prefix
+  for prefix in "$scratch"/*/prefix "$PWD/build/wine-measure"; do
+    [ -d "$prefix" ] && { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; }
+  done
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
 # Under Wine, with a prefix made once.
 wine_prefix "$PWD/build/wine-measure" --fresh --desktop 1024x768 >/dev/null
 measure_wine() {  # exe title ready-text -> "start_ms N keystroke_ms N"
@@ -73,6 +88,7 @@ read -r _ base_start _ base_key <<<"$(measure_wine "$baseline" "Baseline" 255)"
 # ready point is inside the red field (the minimal programs have a field
 # there too); the keystroke's effect is watched on the HSV fields (on the
 # minimal GTK window, on its one field).
+# shellcheck disable=SC2016  # expanded by the inner shell
 outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   source scripts/x-session.sh
   start_openbox
@@ -82,7 +98,7 @@ outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   echo minimal $($x11 "Baseline" "$1" "$2" 124 34 83 23 47 23 -- "$4")
   first() {  # title exe -> the median of first starts, each on a new prefix
     for i in $(seq "$5"); do
-      prefix=$(mktemp -d)/prefix
+      prefix=$(mktemp -d -p "$8")/prefix
       $x11 "$1" 1 0 124 34 0 0 0 0 -- env WINEPREFIX="$prefix" WINEDEBUG=-all \
         WINEDLLOVERRIDES="mscoree,mshtml=" wine "$2" 2>/dev/null | awk "{print \$2}"
       WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
@@ -90,7 +106,7 @@ outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     done | sort -n | awk "{ v[NR] = \$1 } END { print v[int((NR + 1) / 2)] }"
   }
   echo first $(first "RGB <-> HSV" "$PWD/$5" "" "" "$7") $(first "Baseline" "$PWD/$6" "" "" "$7")
-' _ "$starts" "$keys" "$native" "$minimal" "$program" "$baseline" "$firsts")
+' _ "$starts" "$keys" "$native" "$minimal" "$program" "$baseline" "$firsts" "$scratch")
 read -r _ _ native_start _ native_rss _ native_key <<<"$(grep '^native' <<<"$outside")"
 read -r _ _ minimal_start _ minimal_rss _ minimal_key <<<"$(grep '^minimal' <<<"$outside")"
 read -r _ first_program first_baseline <<<"$(grep '^first' <<<"$outside")"

@@ -5,38 +5,70 @@
 #   rgbhsv_VERSION_amd64.deb         the Linux package
 #   rgbhsv-VERSION-web.tar.gz        the web page, for any static host
 #   SHA256SUMS                       over the three
+#   SHA256SUMS.asc                   with --sign: its detached OpenPGP signature
+# Everything in them comes from the commit's tree, never the working tree:
+# a tree with uncommitted changes to tracked files is refused, unless told
+# --allow-dirty, which leaves those changes out and says which they are.
 # The same commit gives the same bytes in any folder, at any time: times
 # come from the commit's date (SOURCE_DATE_EPOCH), entries are sorted,
 # owners and modes fixed, and no build path is kept.
 #
-#   scripts/release.sh [DIST]
-#   scripts/release.sh --from-builds [DIST]   package what the presets built here
+#   scripts/release.sh [--allow-dirty] [--sign KEYID] [DIST]
+#   scripts/release.sh --from-builds [--allow-dirty] [--sign KEYID] [DIST]
+#       the programs the presets built here, with the rest from the commit
 set -euo pipefail
+usage() {
+  echo "usage: scripts/release.sh [--from-builds] [--allow-dirty] [--sign KEYID] [DIST]" >&2
+  exit 2
+}
+from_builds="" allow_dirty="" sign_key=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --from-builds) from_builds=1 ;;
+    --allow-dirty) allow_dirty=1 ;;
+    --sign) [ $# -ge 2 ] || usage; sign_key=$2; shift ;;
+    -*) usage ;;
+    *) break ;;
+  esac
+  shift
+done
+[ $# -le 1 ] || usage
+dist=$(realpath -m "${1:-dist}")  # the caller's folder, before ours
 cd "$(dirname "$0")/.."
 root=$PWD
-from_builds=""
-if [ "${1:-}" = "--from-builds" ]; then
-  from_builds=1
-  shift
+commit=$(git rev-parse --short HEAD)
+
+mapfile -t dirty < <(git status --porcelain --untracked-files=no | cut -c4-)
+if [ ${#dirty[@]} -gt 0 ] && [ -z "$allow_dirty" ]; then
+  echo "release.sh: a release is of a commit, and these files have uncommitted changes:" >&2
+  printf '  %s\n' "${dirty[@]}" >&2
+  echo "Commit them, or leave them out with --allow-dirty." >&2
+  exit 1
 fi
-dist=$(realpath -m "${1:-dist}")
 
 source scripts/wine-env.sh
 source scripts/native-env.sh
-scripts/ensure-packages.sh "${NATIVE_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev emscripten zip
+packages=("${NATIVE_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev emscripten zip)
+[ -n "$sign_key" ] && packages+=(gnupg)
+scripts/ensure-packages.sh "${packages[@]}"
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct HEAD)}
 export TZ=UTC LC_ALL=C NODE_PATH=/usr/share/nodejs
 umask 022
-version=$(sed -n 's/^project(rgbhsv VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The commit's own files: the version, the licence, the Windows README, and
+# (unless the builds here are taken) the sources the programs are built from.
+source=$work/source
+mkdir "$source"
+git archive HEAD | tar -x -C "$source"
+version=$(sed -n 's/^project(rgbhsv VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")
 if [ -z "$from_builds" ]; then
-  [ -z "$(git status --porcelain --untracked-files=no)" ] ||
-    echo "release.sh: uncommitted changes are left out: the release is of $(git rev-parse --short HEAD)" >&2
-  tree=$work/source
-  mkdir "$tree"
-  git archive HEAD | tar -x -C "$tree"
+  if [ ${#dirty[@]} -gt 0 ]; then
+    echo "release.sh: left out, not committed: ${dirty[*]}" >&2
+    echo "release.sh: the release is of $commit" >&2
+  fi
+  tree=$source
   (
     cd "$tree"
     cmake --preset windows >/dev/null
@@ -47,18 +79,22 @@ if [ -z "$from_builds" ]; then
     cmake --build --preset web --target rgbhsv_web >/dev/null
   )
 else
+  if [ ${#dirty[@]} -gt 0 ]; then
+    echo "release.sh: the version, LICENSE and README.txt are $commit's, without the uncommitted changes to" \
+         "${dirty[*]}; the programs are the builds here, as they were built" >&2
+  fi
   tree=$root
 fi
 
 mkdir -p "$dist"
-rm -f "$dist"/rgbhsv-*.zip "$dist"/rgbhsv_*.deb "$dist"/rgbhsv-*.tar.gz "$dist/SHA256SUMS"
+rm -f "$dist"/rgbhsv-*.zip "$dist"/rgbhsv_*.deb "$dist"/rgbhsv-*.tar.gz "$dist/SHA256SUMS" "$dist/SHA256SUMS.asc"
 stamp() { find "$1" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +; }
 
 # Windows: the program, its licence, and a short README with Windows' line ends.
 windows=$work/windows
 mkdir "$windows"
-cp "$tree/build/windows/rgbhsv.exe" "$tree/LICENSE" "$windows/"
-sed "s/@VERSION@/$version/; s/\$/\r/" resources/release/README.txt >"$windows/README.txt"
+cp "$tree/build/windows/rgbhsv.exe" "$source/LICENSE" "$windows/"
+sed "s/@VERSION@/$version/; s/\$/\r/" "$source/resources/release/README.txt" >"$windows/README.txt"
 chmod 644 "$windows"/*
 stamp "$windows"
 (cd "$windows" && zip -X -D -9 -q "$dist/rgbhsv-$version-windows-x64.zip" LICENSE README.txt rgbhsv.exe)
@@ -70,7 +106,7 @@ cp "$tree/build/native/rgbhsv_${version}_amd64.deb" "$dist/"
 # The web page, in a folder of its name, with its licence.
 web=$work/rgbhsv-$version-web
 cp -r "$tree/build/web" "$web"
-cp "$tree/LICENSE" "$web/"
+cp "$source/LICENSE" "$web/"
 chmod -R u=rwX,go=rX "$web"
 stamp "$web"
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner -C "$work" \
@@ -78,5 +114,8 @@ tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owne
 
 (cd "$dist" && sha256sum "rgbhsv-$version-windows-x64.zip" "rgbhsv_${version}_amd64.deb" \
   "rgbhsv-$version-web.tar.gz" >SHA256SUMS)
-echo "Release $version in $dist:"
+if [ -n "$sign_key" ]; then
+  gpg --batch --yes --local-user "$sign_key" --armor --detach-sign --output "$dist/SHA256SUMS.asc" "$dist/SHA256SUMS"
+fi
+echo "Release $version of $commit in $dist:"
 cat "$dist/SHA256SUMS"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the program and opens it on this display: on Linux the native
-# program (GTK 3), with --windows rgbhsv.exe under Wine. Without a display
-# it opens the program in a virtual one, saves a screenshot as soon as the
-# dialog is drawn, says where, and closes it. With --web it builds the web
-# page, serves build/web on a local port, says the address and opens the
-# browser there; without a display it takes a screenshot of the page in
+# Builds the program and opens it on this display (X11 or Wayland): on Linux
+# the native program (GTK 3), with --windows rgbhsv.exe under Wine (which
+# needs X11, or XWayland). Without such a display it opens the program in a
+# virtual one, saves a screenshot as soon as the dialog is drawn, says
+# where, and closes it. With --web it builds the web page, serves build/web
+# on a local port (RGBHSV_PORT, 8642 unless set), says the address and opens
+# the browser there; without a display it takes a screenshot of the page in
 # headless Chromium to build/rgbhsv-web-screenshot.png. Installs what is
 # missing first.
 #
@@ -12,20 +13,39 @@
 #   scripts/run.sh [--windows] --screenshot FILE   screenshot it to FILE in any case
 #   scripts/run.sh --web                           serve the page and open it
 set -euo pipefail
+usage() {
+  echo "usage: scripts/run.sh [--windows] [--screenshot FILE] | --web" >&2
+  exit 2
+}
+web="" windows="" shot=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --web) web=1 ;;
+    --windows) windows=1 ;;
+    --screenshot) [ $# -ge 2 ] || usage; shot=$(realpath -m "$2"); shift ;;  # the caller's folder, before ours
+    *) usage ;;
+  esac
+  shift
+done
+[ -z "$web" ] || [ -z "$windows$shot" ] || usage
 cd "$(dirname "$0")/.."
 
-if [ "${1:-}" = "--web" ]; then
+if [ -n "$web" ]; then
+  port=${RGBHSV_PORT:-8642}
+  if ! [[ $port =~ ^[0-9]{1,5}$ ]] || [ "$port" -lt 1 ] || [ "$port" -gt 65535 ]; then
+    echo "run.sh: RGBHSV_PORT must be a port number, not \"$port\"" >&2
+    exit 2
+  fi
   scripts/ensure-packages.sh cmake make binutils-mingw-w64-x86-64 emscripten chromium chromium-driver \
     python3-selenium
   export NODE_PATH=/usr/share/nodejs  # where Debian's Node finds Emscripten's modules
   cmake --preset web >/dev/null
   cmake --build --preset web --target rgbhsv_web
-  port=${RGBHSV_PORT:-8642}
   /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web >/dev/null 2>&1 &
   server=$!
   trap 'kill $server 2>/dev/null' EXIT
   url="http://127.0.0.1:$port/"
-  up() { /usr/bin/python3 -c "import urllib.request; urllib.request.urlopen('$url')" 2>/dev/null; }
+  up() { /usr/bin/python3 -c 'import sys, urllib.request; urllib.request.urlopen(sys.argv[1])' "$url" 2>/dev/null; }
   source scripts/x-session.sh  # wait_for
   wait_for 10 up || { echo "the local web server did not start on port $port" >&2; exit 1; }
   echo "The page is served at $url"
@@ -40,16 +60,13 @@ if [ "${1:-}" = "--web" ]; then
   exit 0
 fi
 
-windows=""
-if [ "${1:-}" = "--windows" ]; then
-  windows=1
-  shift
-fi
-shot=""
-if [ "${1:-}" = "--screenshot" ]; then
-  shot="${2:?--screenshot needs a file name}"
-elif [ -z "${DISPLAY:-}" ]; then
-  shot="build/rgbhsv-screenshot.png"
+# GTK opens on X11 or Wayland; Wine on X11 only.
+if [ -z "$shot" ]; then
+  if [ -n "$windows" ] && [ -z "${DISPLAY:-}" ]; then
+    shot=$PWD/build/rgbhsv-screenshot.png
+  elif [ -z "$windows" ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    shot=$PWD/build/rgbhsv-screenshot.png
+  fi
 fi
 
 if [ -z "$windows" ]; then

@@ -13,8 +13,11 @@ source scripts/native-env.sh
 # the web page Emscripten, and Chromium driven by Selenium for its tests.
 scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
   x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston dpkg-dev lintian appstream \
-  emscripten chromium chromium-driver python3-selenium python3-pil zip unzip \
+  emscripten chromium chromium-driver python3-selenium python3-pil zip unzip shellcheck gnupg \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+
+# The scripts, every one clean by shellcheck (.shellcheckrc says how).
+git ls-files -z '*.sh' | xargs -0 shellcheck
 
 # Native: the conversion, the dialog and the whole program over the
 # in-memory stand-in of the Windows dialog services, the native Linux
@@ -43,8 +46,10 @@ cmake --build --preset windows
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
 
 # The release: made from a clean copy of the commit elsewhere, and again
-# from the builds above, which must give the same bytes; then each download
-# used as its user would use it (the zip's program under Wine, the Debian
-# package installed, used and removed, the web archive served in Chromium).
+# from the builds above, which must give the same bytes, signed with a key
+# made for the run, and with uncommitted changes refused or left out; then
+# each download used as its user would use it (the zip's program under
+# Wine, the Debian package installed, used and removed, the web archive
+# served in Chromium).
 scripts/check-reproducible.sh
 tests/release_check.sh build/release

@@ -1,5 +1,7 @@
+# shellcheck shell=bash
 # The one place that knows how this project runs Windows programs under Wine:
 # sourced by the run, screenshot, measuring and test scripts.
+# shellcheck disable=SC2034  # the sourcing scripts read it
 WINE_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 wine xvfb xauth)
 
 # Where Debian keeps Wine's own fonts (package fonts-wine, which wine pulls
@@ -66,6 +68,7 @@ wine_screenshot() {
   mkdir -p "$(dirname "$out")"
   out="$(cd "$(dirname "$out")" && pwd)/$(basename "$out")"
   wine_prefix "$PWD/build/wine-shot" --desktop 340x150
+  # shellcheck disable=SC2016  # expanded by the inner shell
   xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -u
     out="$1" release="$1.taken"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts and tests that drive the native program in a virtual
 # X display: waiting for conditions, the window manager, the program's window
 # and the screen's color at a point of it.
@@ -16,6 +17,7 @@ wait_for() {
 # wm_running tells when it manages the display.
 start_openbox() {
   openbox --sm-disable >/dev/null 2>&1 &
+  # shellcheck disable=SC2034  # the sourcing script stops it
   wm_pid=$!
 }
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }

@@ -6,15 +6,21 @@
 #
 #   release_check.sh DIST
 set -euo pipefail
+if [ $# -ne 1 ] || [ ! -f "$1/SHA256SUMS" ]; then
+  echo "usage: tests/release_check.sh DIST   (DIST: a folder with a release's downloads and SHA256SUMS)" >&2
+  exit 2
+fi
+dist=$(realpath "$1")  # the caller's folder, before ours
 cd "$(dirname "$0")/.."
-dist=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "release: FAILED: $*" >&2; exit 1; }
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "the downloads do not match SHA256SUMS"
 
 unzip -q "$dist"/rgbhsv-*-windows-x64.zip -d "$work/windows"
-[ -f "$work/windows/LICENSE" ] && [ -f "$work/windows/README.txt" ] || fail "the zip lacks LICENSE or README.txt"
+if [ ! -f "$work/windows/LICENSE" ] || [ ! -f "$work/windows/README.txt" ]; then
+  fail "the zip lacks LICENSE or README.txt"
+fi
 xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/wine_run.sh "$PWD/build/windows/wine-prefix" \
   build/windows/tests/windows/e2e_driver.exe "$work/windows/rgbhsv.exe" startup || fail "rgbhsv.exe from the zip"
 

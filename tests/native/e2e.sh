@@ -115,8 +115,8 @@ focused_text() {
 # With the focus on "Select...": Tab visits the six fields in order, each
 # all selected, and comes back to "Select...".
 read_fields() {
-  local texts=() i
-  for i in 1 2 3 4 5 6; do
+  local texts=() _
+  for _ in 1 2 3 4 5 6; do
     key Tab
     texts+=("$(focused_text)")
   done
@@ -131,8 +131,9 @@ expect_fields() {
 
 # With the focus on "Select...": into field N (1 red .. 6 value), all of it
 # selected, and back.
-into_field() { key $(printf 'Tab %.0s' $(seq "$1")); }
-back_from_field() { key $(printf 'Tab %.0s' $(seq $((7 - $1)))); }
+tabs() { local n=$1 keys=(); while [ "$n" -gt 0 ]; do keys+=(Tab); n=$((n - 1)); done; key "${keys[@]}"; }
+into_field() { tabs "$1"; }
+back_from_field() { tabs $((7 - $1)); }
 
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 
@@ -166,7 +167,7 @@ case "$scenario" in
     [ "$(client_size)" = "320 x 127" ] || fail "client area $(client_size), expected 320 x 127"
     width=320 height=127
     dx=$((2 * client_x + width - 1024)) dy=$((2 * client_y + height - 768))
-    [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 60 ] || fail "not centered: client at $client_x,$client_y"
+    if [ "${dx#-}" -gt 4 ] || [ "${dy#-}" -gt 60 ]; then fail "not centered: client at $client_x,$client_y"; fi
     # GTK may set the icon's property a moment after the window shows.
     has_icon() { xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (32 x 32)'; }
     wait_for 5 has_icon || fail "no 32 x 32 icon"
@@ -297,7 +298,8 @@ case "$scenario" in
     # the clipboard to the desktop's clipboard manager.
     into_field 1
     key ctrl+c
-    wait_for 5 eval '[ "$(clipboard)" = 255 ]' || fail "the copy did not reach the clipboard"
+    copied_255() { [ "$(clipboard)" = 255 ]; }
+    wait_for 5 copied_255 || fail "the copy did not reach the clipboard"
     key Escape
     kept() {
       grep -q saved "$work/keeper" || fail "the clipboard was not handed over"

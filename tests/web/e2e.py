@@ -5,9 +5,13 @@ order, the chooser's OK and Cancel with a custom color kept between
 openings, the swatch's color off a screenshot, Escape and the exit code the
 page shows, and nothing kept in the browser's storage.
 
-    e2e.py SITE_FOLDER
+    e2e.py SITE_FOLDER [FAILURE_SCREENSHOT]
+
+On a failure it saves a screenshot of the page to FAILURE_SCREENSHOT
+(build/web-e2e-failure.png unless given).
 """
 import io
+import os
 import sys
 
 from PIL import Image
@@ -199,7 +203,11 @@ def main():
         print("web e2e: passed")
         return 0
     except AssertionError as failure:
-        browser.save_screenshot("web-e2e-failure.png")
+        here = os.path.dirname(os.path.abspath(__file__))
+        shot = sys.argv[2] if len(sys.argv) > 2 else os.path.join(here, "..", "..", "build", "web-e2e-failure.png")
+        os.makedirs(os.path.dirname(os.path.abspath(shot)), exist_ok=True)
+        browser.save_screenshot(shot)
+        print(f"web e2e: the page as it failed: {os.path.abspath(shot)}", file=sys.stderr)
         print(f"web e2e: FAILED: {failure}", file=sys.stderr)
         return 1
     finally:

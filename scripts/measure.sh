@@ -7,7 +7,8 @@
 #    updated (measured inside Wine, against bench/baseline_dialog.cpp);
 #  - the native program: start to showing white, resident memory then, and
 #    one keystroke to the other group updated (measured from outside on the
-#    X display with openbox, against bench/minimal_gtk_window.cpp);
+#    X display with openbox, against bench/minimal_gtk_window.cpp), and the
+#    start of the program as built at eb7dadc, before the Linux user's work;
 #  - the first start of rgbhsv.exe under Wine on a new prefix, as a user's
 #    first start is (against the minimal dialog's, each on a new prefix).
 #  - with --web, only the web page, in headless Chromium, against a minimal
@@ -52,6 +53,19 @@ cmake --build --preset windows >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native --target rgbhsv_native x11_latency minimal_gtk_window >/dev/null
 
+# The native program as it was before the Linux user's work (accessibility,
+# the display's resolution, the clipboard), built the same way, for the
+# start's history.
+earlier_commit=eb7dadc
+earlier_source=build/measure-$earlier_commit
+if [ ! -x "$earlier_source/build/native/rgbhsv" ]; then
+  rm -rf "$earlier_source"
+  mkdir -p "$earlier_source"
+  git archive "$earlier_commit" | tar -x -C "$earlier_source"
+  (cd "$earlier_source" && cmake --preset native >/dev/null && cmake --build --preset native --target rgbhsv_native >/dev/null)
+fi
+earlier=$earlier_source/build/native/rgbhsv
+
 program=build/windows/rgbhsv.exe
 baseline=build/windows/bench/baseline_dialog.exe
 latency=build/windows/bench/wine_latency.exe
@@ -94,8 +108,18 @@ outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   start_openbox
   wait_for 20 wm_running || { echo "openbox did not start" >&2; exit 1; }
   x11=build/native/bench/x11_latency
-  echo native $($x11 "RGB <-> HSV" "$1" "$2" 124 34 83 76 142 23 -- "$3")
-  echo minimal $($x11 "Baseline" "$1" "$2" 124 34 83 23 47 23 -- "$4")
+  # The starts taken in turns, one of each program a round, so that what
+  # else the machine does at a moment weighs on all three alike; then the
+  # memory and the keystrokes, on one start of each.
+  native() { $x11 "RGB <-> HSV" "$1" "$2" 124 34 83 76 142 23 -- "$3"; }
+  minimal() { $x11 "Baseline" "$1" "$2" 124 34 83 23 47 23 -- "$3"; }
+  for _ in $(seq "$1"); do
+    echo start native $(native 1 0 "$3")
+    echo start minimal $(minimal 1 0 "$4")
+    echo start earlier $(native 1 0 "$9")
+  done
+  echo native $(native 1 "$2" "$3")
+  echo minimal $(minimal 1 "$2" "$4")
   first() {  # title exe -> the median of first starts, each on a new prefix
     for i in $(seq "$5"); do
       prefix=$(mktemp -d -p "$8")/prefix
@@ -106,11 +130,18 @@ outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     done | sort -n | awk "{ v[NR] = \$1 } END { print v[int((NR + 1) / 2)] }"
   }
   echo first $(first "RGB <-> HSV" "$PWD/$5" "" "" "$7") $(first "Baseline" "$PWD/$6" "" "" "$7")
-' _ "$starts" "$keys" "$native" "$minimal" "$program" "$baseline" "$firsts" "$scratch")
-read -r _ _ native_start _ native_rss _ native_key <<<"$(grep '^native' <<<"$outside")"
-read -r _ _ minimal_start _ minimal_rss _ minimal_key <<<"$(grep '^minimal' <<<"$outside")"
+' _ "$starts" "$keys" "$native" "$minimal" "$program" "$baseline" "$firsts" "$scratch" "$earlier")
+median_start() {
+  awk -v who="$1" '$1 == "start" && $2 == who { print $4 }' <<<"$outside" | sort -n |
+    awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'
+}
+native_start=$(median_start native)
+minimal_start=$(median_start minimal)
+earlier_start=$(median_start earlier)
+read -r _ _ _ _ native_rss _ native_key <<<"$(grep '^native' <<<"$outside")"
+read -r _ _ _ _ minimal_rss _ minimal_key <<<"$(grep '^minimal' <<<"$outside")"
 read -r _ first_program first_baseline <<<"$(grep '^first' <<<"$outside")"
-for figure in wine_start base_start native_start minimal_start first_program first_baseline; do
+for figure in wine_start base_start native_start minimal_start earlier_start first_program first_baseline; do
   [ -n "${!figure}" ] || { echo "measure.sh: no figure for $figure (see the message above)" >&2; exit 1; }
 done
 
@@ -120,6 +151,7 @@ ratio "Wine, start to dialog showing white" "$wine_start" "$base_start" ms "mini
 ratio "Wine, keystroke to other group updated" "$wine_key" "$base_key" ms "minimal dialog"
 ratio "Wine on a new prefix, first start to dialog showing white" "$first_program" "$first_baseline" ms "minimal dialog"
 ratio "native, start to dialog showing white" "$native_start" "$minimal_start" ms "minimal GTK window"
+ratio "native at $earlier_commit, start to dialog showing white" "$earlier_start" "$minimal_start" ms "minimal GTK window"
 ratio "native, resident memory" "$native_rss" "$minimal_rss" kB "minimal GTK window"
 ratio "native, keystroke to other group updated" "$native_key" "$minimal_key" ms "minimal GTK window"
 echo "(medians of $starts starts, $keys keystrokes and $firsts first starts; $(wine --version 2>/dev/null | tr -d '\r'), GTK $(pkg-config --modversion gtk+-3.0))"

@@ -478,6 +478,14 @@ mergeInto(LibraryManager.library, {
     const end = document.getElementById('ended');
     if (!end) return;
     end.querySelector('.code').textContent = String(code);
+    const again = end.querySelector('button');
     end.hidden = false;
+    // The program's word in view, where the dialog's room was.
+    const desktop = document.getElementById('desktop');
+    if (desktop) desktop.hidden = true;
+    if (again) {
+      again.addEventListener('click', () => location.reload(), {once: true});
+      again.focus();
+    }
   },
 });

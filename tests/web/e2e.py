@@ -3,7 +3,8 @@
 ways, the range beep, a paste and another route past the limit, the Tab
 order, the chooser's OK and Cancel with a custom color kept between
 openings, the swatch's color off a screenshot, Escape and the exit code the
-page shows, and nothing kept in the browser's storage.
+page shows, the program started again, nothing refused by the page's
+security policy, and nothing kept in the browser's storage.
 
     e2e.py SITE_FOLDER [FAILURE_SCREENSHOT]
 
@@ -24,8 +25,11 @@ from run_page import chromium, serve  # run_page finds them in scripts/
 
 FIELDS = (1003, 1004, 1005, 1006, 1007, 1008)
 
-# Counts the warning tones the page starts.
+# Counts the warning tones the page starts, and keeps what its security
+# policy refused.
 COUNT_TONES = """
+  window.refused = [];
+  document.addEventListener('securitypolicyviolation', (e) => window.refused.push(e.violatedDirective + ' ' + e.blockedURI));
   window.tones = 0;
   const start = OscillatorNode.prototype.start;
   OscillatorNode.prototype.start = function (...args) { window.tones++; return start.apply(this, args); };
@@ -185,6 +189,14 @@ def scenario(page):
     page.expect(lambda: page.run("return !document.getElementById('ended').hidden"), "the end was not shown")
     code = page.run("return document.querySelector('#ended .code').textContent")
     assert code == "0", f"exit code {code}"
+
+    refused = page.run("return window.refused")
+    assert refused == [], f"the page's security policy refused: {refused}"
+    # The page offers to start the program again, in view, with the focus,
+    # and without inline script.
+    assert page.run("return document.activeElement.textContent") == "Start it again", "the focus is not on the restart"
+    page.browser.find_element(By.XPATH, "//p[@id='ended']/button").click()
+    page.expect(lambda: page.fields() == ["255", "255", "255", "0", "0", "255"], "the program did not start again")
 
     stored = page.run("""return [localStorage.length, sessionStorage.length, document.cookie.length]""")
     assert stored == [0, 0, 0], f"something was stored: {stored}"

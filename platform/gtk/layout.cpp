@@ -113,11 +113,13 @@ void MakeNativeWindows(HWND dialog) {
     if (control->visible) gtk_widget_show_all(n.outer);
   }
   gtk_widget_show(fixed);
-  // Each field is read out with the text that labels its group.
+  // Each field is read out by its own name, and is labelled by its
+  // group's text.
   for (HWND control : dialog->children) {
     HWND label = dialog_manager::LabelOf(control);
     if (control->kind != WindowKind::Edit || !label) continue;
     AtkObject* field = gtk_widget_get_accessible(gtkwin::Widget(control));
+    atk_object_set_name(field, dialog_manager::AccessibleName(control).c_str());
     AtkObject* text = gtk_widget_get_accessible(gtkwin::Widget(label));
     atk_object_add_relationship(field, ATK_RELATION_LABELLED_BY, text);
     atk_object_add_relationship(text, ATK_RELATION_LABEL_FOR, field);

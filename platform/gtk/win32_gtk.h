@@ -15,8 +15,8 @@
 //    insert or delete by other means, a drop, the middle button's paste,
 //    goes through the shared edit rules as a paste or a deletion),
 //    static texts (GtkLabel), other statics as drawing areas painted by
-//    their window procedure, a bordered one in a frame; each field labelled
-//    for screen readers by its group's text (ATK);
+//    their window procedure, a bordered one in a frame; each field named
+//    for screen readers by its group's text and its number (ATK);
 //  - the modal loop (GTK's main loop until EndDialog), every key handed to
 //    the dialog manager (dialog_manager::KeyDown), which binds it, the close
 //    box as WM_CLOSE, the focus following the mouse;

@@ -83,6 +83,9 @@ bool ShowsText(HWND control);
 // above it in its dialog, the nearest, as a group's label stands over its
 // fields; null if there is none.
 HWND LabelOf(HWND control);
+// What a screen reader calls the control: its label's text and, for the
+// dialog's fields, the number it holds ("RGB color: red").
+std::string AccessibleName(HWND control);
 
 // What an implementation reports of its user's input. The user's keys and
 // text come in as a platform has them; what they do is decided here, once,

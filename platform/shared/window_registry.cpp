@@ -1,4 +1,5 @@
 // The windows: made, found by handle in constant time, and by control ID.
+#include "../../resources/accessible_names.h"
 #include "dialog_manager_records.h"
 
 namespace dialog_manager {
@@ -43,6 +44,15 @@ HWND LabelOf(HWND control) {
     }
   }
   return label;
+}
+
+std::string AccessibleName(HWND control) {
+  HWND label = LabelOf(control);
+  std::string name = label ? label->text : "";
+  for (const FieldName& field : kFieldNames) {
+    if (IfLive(control) && field.id == control->id) name += (name.empty() ? "" : " ") + std::string(field.name);
+  }
+  return name;
 }
 
 }  // namespace dialog_manager

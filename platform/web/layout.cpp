@@ -32,7 +32,7 @@ void MakeNativeWindows(HWND dialog) {
     rgbhsv_make_control(dialog, control, control->id, KindOf(control), control->text.c_str(), f.left, f.top,
                         f.right - f.left, f.bottom - f.top, client.right, client.bottom,
                         (control->style & WS_BORDER) != 0, (control->style & WS_DISABLED) != 0,
-                        (control->style & ES_NUMBER) != 0, dialog_manager::LabelOf(control));
+                        (control->style & ES_NUMBER) != 0, dialog_manager::AccessibleName(control).c_str());
     rgbhsv_show_element(control, control->visible);
   }
 }

@@ -258,7 +258,7 @@ mergeInto(LibraryManager.library, {
   // kind: 0 button, 1 field, 2 text, 3 canvas.
   rgbhsv_make_control__deps: ['$RgbhsvPage'],
   rgbhsv_make_control: function(dialog, control, id, kind, text, x, y, width, height, clientWidth, clientHeight,
-                                border, disabled, digits, label) {
+                                border, disabled, digits, name) {
     const page = RgbhsvPage;
     let element;
     if (kind === 0) {
@@ -273,7 +273,7 @@ mergeInto(LibraryManager.library, {
       element.spellcheck = false;
       if (digits) element.inputMode = 'numeric';
       element.value = UTF8ToString(text);
-      if (label) element.setAttribute('aria-labelledby', 'rgbhsv-' + label);
+      if (UTF8ToString(name)) element.setAttribute('aria-label', UTF8ToString(name));
       page.watchField(element, control);
     } else if (kind === 2) {
       element = document.createElement('div');
@@ -283,6 +283,7 @@ mergeInto(LibraryManager.library, {
       element = document.createElement('canvas');
       element.width = clientWidth;
       element.height = clientHeight;
+      element.setAttribute('aria-hidden', 'true');  // the fields say the color
     }
     element.id = 'rgbhsv-' + control;
     element.dataset.id = id;
@@ -434,7 +435,9 @@ mergeInto(LibraryManager.library, {
           cell.className = 'cell';
           cell.style.background = hex(c);
           cell.setAttribute('aria-label', 'Custom color ' + (i + 1) + ' ' + hex(c));
-          cell.addEventListener('click', () => { picker.value = hex(c); });
+          // As in Windows' chooser, the cell clicked is the one "Add to
+          // Custom Colors" fills next.
+          cell.addEventListener('click', () => { picker.value = hex(c); next = i; });
           return cell;
         }));
       };

@@ -22,7 +22,7 @@ void rgbhsv_measure_font(int* x, int* y);
 void rgbhsv_make_dialog(HWND dialog, const char* caption, int width, int height);
 void rgbhsv_make_control(HWND dialog, HWND control, int id, int kind, const char* text, int x, int y, int width,
                          int height, int clientWidth, int clientHeight, int border, int disabled, int digits,
-                         HWND label);
+                         const char* name);
 void rgbhsv_show_element(HWND window, int visible);
 void rgbhsv_remove_element(HWND window);
 void rgbhsv_focus_element(HWND window);

@@ -5,7 +5,7 @@
 // Implements, over the shared dialog manager:
 //  - a dialog as elements of the page: a window frame with the icon, the
 //    caption and a close box, centered; buttons (<button>), fields
-//    (<input>, each labelled for screen readers by its group's text), static
+//    (<input>, each named for screen readers by its group's text and its number), static
 //    texts, other statics as canvases painted by their window procedure;
 //    laid out in CSS pixels from the template's dialog units, with the base
 //    units of Liberation Sans, Arial or Helvetica at 8 points (11 px), so

@@ -285,10 +285,11 @@ case "$scenario" in
     finish
     ;;
   labels)
-    # What a screen reader reads out: each field by its group's label.
+    # What a screen reader reads out: each field by its group's label and
+    # the number it holds.
     spoken=$(/usr/bin/python3 "$(dirname "$0")/atspi_labels.py" 20) || fail "no dialog over AT-SPI"
-    expected=$(printf '%s\n' "push button: Select..." "text: RGB color:" "text: RGB color:" "text: RGB color:" \
-      "text: HSV color:" "text: HSV color:" "text: HSV color:")
+    expected=$(printf '%s\n' "push button: Select..." "text: RGB color: red" "text: RGB color: green" \
+      "text: RGB color: blue" "text: HSV color: hue" "text: HSV color: saturation" "text: HSV color: value")
     [ "$spoken" = "$expected" ] || fail "read out as: $spoken"
     key Escape
     finish

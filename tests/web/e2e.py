@@ -76,6 +76,11 @@ def scenario(page):
     page.expect(lambda: page.fields() == ["255", "255", "255", "0", "0", "255"], "the dialog did not open white")
     page.expect(lambda: page.swatch() == "#FFFFFF", "the swatch is not white")
     assert page.run("return document.activeElement.textContent") == "Select...", "the focus is not on Select..."
+    # What a screen reader reads: six fields, each by its own name.
+    tree = page.browser.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    names = [n.get("name", {}).get("value") for n in tree if n.get("role", {}).get("value") == "textbox"]
+    assert names == ["RGB color: red", "RGB color: green", "RGB color: blue", "HSV color: hue",
+                     "HSV color: saturation", "HSV color: value"], f"the fields are read as {names}"
 
     # Tab visits the tab stops in the template's order.
     visited = []
@@ -180,6 +185,14 @@ def scenario(page):
     page.expect(lambda: page.run("return !!document.querySelector('dialog.chooser[open]')"), "Space opened no chooser")
     first = page.run("return document.querySelector('dialog.chooser .cell').getAttribute('aria-label')")
     assert first.endswith("#c86432"), f"the custom color was not kept: {first}"
+    # A click on a cell chooses the one "Add to Custom Colors" fills.
+    cells = "return Array.from(document.querySelectorAll('dialog.chooser .cell')).map((c) => c.getAttribute('aria-label'))"
+    page.browser.find_element(By.CSS_SELECTOR, "dialog.chooser .cell:nth-child(5)").click()
+    page.run("""const picker = document.querySelector('dialog.chooser input[type=color]');
+                picker.value = '#123456'; picker.dispatchEvent(new Event('input'));""")
+    page.browser.find_element(By.XPATH, "//dialog//button[text()='Add to Custom Colors']").click()
+    labels = page.run(cells)
+    assert labels[4].endswith("#123456") and labels[1].endswith("#000000"), f"cells after adding: {labels}"
     page.keys(Keys.ESCAPE)  # cancels
     page.expect(lambda: not page.run("return !!document.querySelector('dialog.chooser')"), "the chooser stayed")
     page.expect_fields("200", "100", "50", "15", "192", "200")

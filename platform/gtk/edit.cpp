@@ -13,7 +13,6 @@
 namespace gtkwin {
 
 static GtkEditable* Editable(HWND edit) { return GTK_EDITABLE(Widget(edit)); }
-static HWND IfLiveEdit(HWND edit) { return dialog_manager::IfLive(edit); }
 
 }  // namespace gtkwin
 
@@ -51,7 +50,7 @@ namespace gtkwin {
 bool InputMethodTakes(HWND edit, GdkEventKey* event) {
   edit->native->typing = true;
   const bool taken = gtk_entry_im_context_filter_keypress(GTK_ENTRY(Widget(edit)), event);
-  if (IfLiveEdit(edit)) edit->native->typing = false;
+  if (dialog_manager::IfLive(edit)) edit->native->typing = false;
   return taken;
 }
 
@@ -94,7 +93,7 @@ static void OnInsertText(GtkEditable* editable, gchar* text, gint length, gint* 
   } else {
     GatherUntilIdle(edit, dialog_manager::UserInserted(edit, static_cast<size_t>(std::max(*position, 0)), inserted));
   }
-  if (IfLiveEdit(edit)) *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
+  if (dialog_manager::IfLive(edit)) *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
 }
 
 static void OnDeleteText(GtkEditable* editable, gint start, gint end, gpointer data) {

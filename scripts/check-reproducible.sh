@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 fail() { echo "check-reproducible: FAILED: $*" >&2; exit 1; }
-for built in build/windows/rgbhsv.exe build/native/rgbhsv build/web/rgbhsv.wasm; do
+for built in build/windows/rgbhsv.exe build/native/rgbhsv build/web/site/rgbhsv.wasm; do
   [ -f "$built" ] || { echo "no $built: build the windows, native and web presets first" >&2; exit 1; }
 done
 scripts/ensure-packages.sh gnupg

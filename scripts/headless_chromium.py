@@ -9,9 +9,11 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 
-def chromium(*flags):
+def chromium(*flags, prefs=None):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
+    if prefs:
+        options.add_experimental_option("prefs", prefs)
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
                  "--disable-dev-shm-usage") + flags:

@@ -22,24 +22,24 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--web" ]; then
   scripts/ensure-packages.sh cmake make binutils-mingw-w64-x86-64 emscripten chromium chromium-driver \
     python3-selenium
-  export NODE_PATH=/usr/share/nodejs  # where Debian's Node finds Emscripten's modules
   cmake --preset web >/dev/null
   cmake --build --preset web --target rgbhsv_web minimal_web_page >/dev/null
   gz() { cat "$@" | gzip -9 | wc -c; }
   loads=${LOADS:-15} keys=${KEYSTROKES:-40}
-  read -r _ page_load _ page_key <<<"$(/usr/bin/python3 bench/web_latency.py build/web \
+  read -r _ page_load _ page_repeat _ page_key <<<"$(/usr/bin/python3 bench/web_latency.py build/web/site \
     "Array.from(document.querySelectorAll('.client input')).map((f) => f.value).join(',') === '255,255,255,0,0,255' && !document.querySelector('.window').hidden" \
     "input[data-id='1003']" "$loads" "$keys")"
-  read -r _ minimal_load _ minimal_key <<<"$(/usr/bin/python3 bench/web_latency.py build/web-minimal \
+  read -r _ minimal_load _ minimal_repeat _ minimal_key <<<"$(/usr/bin/python3 bench/web_latency.py build/web/minimal-site \
     "document.querySelectorAll('#desktop input').length === 2" "#desktop input" "$loads" "$keys")"
   if [ -z "$page_load" ] || [ -z "$minimal_load" ]; then
     echo "measure.sh: no web figures (see above)" >&2
     exit 1
   fi
-  echo "web page, bytes transferred (gzip): page $(gz build/web/index.html build/web/style.css build/web/favicon.ico)," \
-       "script $(gz build/web/rgbhsv.js), module $(gz build/web/rgbhsv.wasm); minimal page" \
-       "$(gz build/web-minimal/index.html), $(gz build/web-minimal/minimal_web_page.js), $(gz build/web-minimal/minimal_web_page.wasm)"
+  echo "web page, bytes transferred (gzip): page $(gz build/web/site/{index.html,style.css,favicon.ico,manifest.webmanifest,sw.js})," \
+       "script $(gz build/web/site/rgbhsv.js), module $(gz build/web/site/rgbhsv.wasm); minimal page" \
+       "$(gz build/web/minimal-site/index.html), $(gz build/web/minimal-site/minimal_web_page.js), $(gz build/web/minimal-site/minimal_web_page.wasm)"
   awk -v a="$page_load" -v b="$minimal_load" 'BEGIN { printf "web, load to dialog showing white: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
+  awk -v a="$page_repeat" -v b="$minimal_repeat" 'BEGIN { printf "web, repeat visit, load to dialog showing white: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
   awk -v a="$page_key" -v b="$minimal_key" 'BEGIN { printf "web, keystroke to other group written: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
   echo "(medians of $loads loads and $keys keystrokes; $(chromium --version 2>/dev/null))"
   exit 0

@@ -52,7 +52,7 @@ packages=("${NATIVE_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev emscripten
 [ -n "$sign_key" ] && packages+=(gnupg)
 scripts/ensure-packages.sh "${packages[@]}"
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct HEAD)}
-export TZ=UTC LC_ALL=C NODE_PATH=/usr/share/nodejs
+export TZ=UTC LC_ALL=C
 umask 022
 
 work=$(mktemp -d)
@@ -105,7 +105,7 @@ cp "$tree/build/native/rgbhsv_${version}_amd64.deb" "$dist/"
 
 # The web page, in a folder of its name, with its licence.
 web=$work/rgbhsv-$version-web
-cp -r "$tree/build/web" "$web"
+cp -r "$tree/build/web/site" "$web"
 cp "$source/LICENSE" "$web/"
 chmod -R u=rwX,go=rX "$web"
 stamp "$web"

@@ -3,7 +3,7 @@
 # the native program (GTK 3), with --windows rgbhsv.exe under Wine (which
 # needs X11, or XWayland). Without such a display it opens the program in a
 # virtual one, saves a screenshot as soon as the dialog is drawn, says
-# where, and closes it. With --web it builds the web page, serves build/web
+# where, and closes it. With --web it builds the web page, serves build/web/site
 # on a local port (RGBHSV_PORT, 8642 unless set), says the address and opens
 # the browser there; without a display it takes a screenshot of the page in
 # headless Chromium to build/rgbhsv-web-screenshot.png. Installs what is
@@ -38,10 +38,9 @@ if [ -n "$web" ]; then
   fi
   scripts/ensure-packages.sh cmake make binutils-mingw-w64-x86-64 emscripten chromium chromium-driver \
     python3-selenium
-  export NODE_PATH=/usr/share/nodejs  # where Debian's Node finds Emscripten's modules
   cmake --preset web >/dev/null
   cmake --build --preset web --target rgbhsv_web
-  /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web >/dev/null 2>&1 &
+  /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/site >/dev/null 2>&1 &
   server=$!
   trap 'kill $server 2>/dev/null' EXIT
   url="http://127.0.0.1:$port/"

@@ -31,9 +31,10 @@ for preset in native native-clang asan; do
 done
 
 # The web page: the same dialog and conversion built with Emscripten into
-# build/web, and the contract suite of the dialog services run on it in
-# headless Chromium. Debian's Node finds Emscripten's modules only so.
-export NODE_PATH=/usr/share/nodejs
+# build/web/site, the contract suite of the dialog services run on it in
+# headless Chromium (the preset gives Emscripten's Node what it needs), the
+# page end to end, and Lighthouse's audits of it (npm's packages first).
+scripts/ensure-npm-packages.sh
 cmake --preset web
 cmake --build --preset web
 ctest --preset web

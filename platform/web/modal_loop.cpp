@@ -92,6 +92,15 @@ void Handle(HWND dialog, const Event& e) {
         if (w != GetFocus()) SetFocus(w);
       }
       break;
+    case EventKind::Tapped:
+      // A phone has no Tab key to select a number with: a tap selects it,
+      // as Tab would, so that what is typed replaces it.
+      if (HWND edit = dialog_manager::IfLive(e.window)) {
+        if (edit->kind != WindowKind::Edit) break;
+        if (edit != GetFocus()) SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+      }
+      break;
     case EventKind::Painted:
       if (dialog_manager::IfLive(e.window) && e.window->invalid) dialog_manager::Paint(e.window);
       break;

@@ -30,19 +30,27 @@ mergeInto(LibraryManager.library, {
     },
 
     // Windows' MulDiv arithmetic is the dialog manager's; the page only
-    // measures the font: half the rounded-up average width of A-Z a-z, and
-    // the font's height, in CSS pixels. The height is the font's ascent and
-    // descent, each rounded up, as Windows and Pango give them: measured 100
-    // times larger, because the browser rounds a small font's metrics to
-    // whole pixels.
-    baseUnits: function(pixels, families) {
+    // measures the font, as the browser renders the dialog's text (a
+    // minimum font size, text zoom or a user's text spacing included), so
+    // that the dialog grows with it: half the rounded-up average width of
+    // A-Z a-z, and the font's height, in CSS pixels. The height is the
+    // font's ascent and descent, each rounded up, as Windows and Pango give
+    // them (measured 100 times larger, because the browser rounds a small
+    // font's metrics to whole pixels), or the height of a line if the user
+    // asks for taller lines.
+    baseUnits: function() {
+      const probe = document.createElement('div');
+      probe.className = 'probe';
+      probe.textContent = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
+      document.body.append(probe);
+      const box = probe.getBoundingClientRect();
+      const style = getComputedStyle(probe);
       const context = document.createElement('canvas').getContext('2d');
-      context.font = pixels + 'px ' + families;
-      const m = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
-      context.font = pixels * 100 + 'px ' + families;
+      context.font = parseFloat(style.fontSize) * 100 + 'px ' + style.fontFamily;
+      probe.remove();  // the style read above is live
       const large = context.measureText('A');
       const height = Math.ceil(large.fontBoundingBoxAscent / 100) + Math.ceil(large.fontBoundingBoxDescent / 100);
-      return [Math.floor((Math.floor(m.width) / 26 + 1) / 2), height];
+      return [Math.floor((Math.floor(box.width) / 26 + 1) / 2), Math.max(height, Math.ceil(box.height))];
     },
 
     // The number of code points in a string's first `units` UTF-16 units.
@@ -57,7 +65,17 @@ mergeInto(LibraryManager.library, {
       if (this.audio && this.audio.state === 'suspended') this.audio.resume();
     },
 
+    // A warning beep is said too, with the value of the field it was about
+    // once the program has written it.
     beep: function() {
+      setTimeout(() => {
+        const region = document.getElementById('said');
+        const shown = this.windows.get(this.focused);
+        if (!region || !shown || shown.kind !== 1) return;
+        const words = 'Warning. ' + shown.element.getAttribute('aria-label') + ', ' + shown.element.value;
+        // Said again when it is the same as last time.
+        region.textContent = region.textContent === words ? words + '.' : words;
+      });
       if (!this.audio) return;  // no sound before the user's first key or click
       const oscillator = this.audio.createOscillator();
       const gain = this.audio.createGain();
@@ -138,10 +156,8 @@ mergeInto(LibraryManager.library, {
         const [start, end] = this.selection(input);
         this.post(Object.assign({kind: kind, window: control, start: start, end: end}, more || {}));
       };
-      input.addEventListener('paste', (e) => {
-        e.preventDefault();
-        post(this.Event.Pasted, {text: e.clipboardData ? e.clipboardData.getData('text/plain') : ''});
-      });
+      // A paste is let through to its beforeinput, which holds it to the
+      // paste rules: a page that stops the paste event stops pasting.
       input.addEventListener('cut', (e) => {
         e.preventDefault();
         const selected = input.value.slice(input.selectionStart, input.selectionEnd);
@@ -167,6 +183,13 @@ mergeInto(LibraryManager.library, {
         } else if (type.startsWith('delete')) {  // a phone's keyboard deletes without keys
           this.post({kind: this.Event.KeyDown, key: /Forward/.test(type) ? 0x2E : 0x08});
         }
+      });
+      // A tap of a finger selects the number, as Tab does: a phone has no
+      // Tab key.
+      input.addEventListener('pointerdown', (e) => { input.touched = e.pointerType === 'touch'; });
+      input.addEventListener('click', () => {
+        if (input.touched) this.post({kind: this.Event.Tapped, window: control});
+        input.touched = false;
       });
       input.addEventListener('compositionstart', () => { input.composingFrom = this.selection(input); });
       input.addEventListener('compositionend', (e) => {
@@ -215,7 +238,7 @@ mergeInto(LibraryManager.library, {
 
   rgbhsv_measure_font__deps: ['$RgbhsvPage'],
   rgbhsv_measure_font: function(x, y) {
-    const [bx, by] = RgbhsvPage.baseUnits(11, 'Liberation Sans, Arial, Helvetica, sans-serif');
+    const [bx, by] = RgbhsvPage.baseUnits();
     HEAP32[x >> 2] = bx;
     HEAP32[y >> 2] = by;
   },

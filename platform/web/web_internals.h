@@ -57,6 +57,7 @@ namespace web {
   X(Clicked)   /* a button */                                                             \
   X(Closed)    /* the close box */                                                        \
   X(Focused)   /* the window the user put the focus on */                                 \
+  X(Tapped)    /* a field touched (not clicked) */                                        \
   X(Painted)   /* a window's paint is due */
 
 enum class EventKind {

@@ -98,6 +98,8 @@ def scenario(page):
     page.keys("300")
     page.expect_fields("255", "255", "255", "0", "0", "255")
     page.expect(lambda: page.run("return window.tones") == 1, "no tone for 300")
+    said = "Warning. RGB color: red, 255"
+    page.expect(lambda: page.run("return document.getElementById('said').textContent") == said, "255 was not said")
     page.into(1006)
     page.keys("170x")  # the x refused: digits only
     page.expect_fields("255", "255", "255", "170", "0", "255")  # saturation 0: grey
@@ -150,9 +152,10 @@ def scenario(page):
     # A paste past the limit is cut to three characters; so is text that
     # another route (a drop, autofill) puts into a field.
     page.into(1005)
-    page.run("""const data = new DataTransfer(); data.setData('text/plain', '12345');
-                arguments[0].dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true}));""",
-             page.field(1005))
+    page.run("""arguments[0].dispatchEvent(new InputEvent('beforeinput',
+                {inputType: 'insertFromPaste', data: '12345', bubbles: true, cancelable: true}));""", page.field(1005))
+    assert page.run("""return arguments[0].dispatchEvent(new ClipboardEvent('paste', {bubbles: true, cancelable: true}));""",
+                    page.field(1005)), "the page prevents pasting"
     page.expect(lambda: page.field(1005).get_property("value") == "123", "the paste was not cut to 123")
     page.run("""arguments[0].value = 'x12345678';
                 arguments[0].dispatchEvent(new InputEvent('input', {inputType: 'insertFromDrop', bubbles: true}));""",
@@ -218,6 +221,88 @@ def scenario(page):
     assert databases == 0, f"{databases} IndexedDB databases"
 
 
+def offline(page, server, site):
+    """After one visit the page opens with no network, from the program's
+    files kept by its service worker, and they are all it keeps."""
+    page.expect(lambda: page.run("return !!navigator.serviceWorker.controller"), "no service worker took the page")
+    kept = page.browser.execute_async_script("""const done = arguments[0];
+        caches.keys().then((names) => Promise.all(names.map((n) => caches.open(n).then((c) => c.keys()))))
+          .then((lists) => done(lists.flat().map((r) => new URL(r.url).pathname)));""")
+    files = set(os.listdir(site)) - {"sw.js"}
+    assert kept and {p.lstrip("/") for p in kept} <= files | {""}, f"the cache holds {kept}"
+    server.shutdown()
+    server.server_close()
+    page.browser.refresh()
+    page.expect(lambda: page.fields() == ["255", "255", "255", "0", "0", "255"], "no dialog offline", 10)
+    page.into(1007)
+    page.keys("255")
+    page.expect_fields("255", "0", "0", "0", "255", "255")
+
+
+def layouts(site):
+    """The page as phones and large text meet it, each in a browser of its
+    own: a finger's tap selects a field's number, and every control is a
+    finger's target in text of 12 px; a 240 px window scrolls to every part
+    of the dialog and the footer covers none of it; a minimum font size of
+    16 px enlarges the dialog rather than clipping its texts; in forced
+    colors the chooser's cells keep their colors; opened from disk it says
+    how to serve it."""
+    server = serve(site)
+    url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+    shown = "return document.querySelectorAll('.client input').length === 6 && !document.querySelector('.window').hidden"
+    clipped = """return Array.from(document.querySelectorAll('.client .text, .client button, .titlebar .caption'))
+                   .filter((e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight).map((e) => e.textContent)"""
+    try:
+        page = Page(chromium(prefs={"webkit": {"webprefs": {"minimum_font_size": 16}}}))
+        page.browser.get(url)
+        page.expect(lambda: page.run(shown), "no dialog at a minimum font size of 16 px")
+        assert page.run(clipped) == [], f"clipped at a minimum font size of 16 px: {page.run(clipped)}"
+        page.browser.quit()
+
+        page = Page(chromium())
+        metrics = {"width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True}
+        page.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+        page.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        page.browser.get(url)
+        page.expect(lambda: page.run(shown), "no dialog on a phone")
+        small = page.run("""return Array.from(document.querySelectorAll('.window *, footer'))
+            .filter((e) => e.textContent.trim() && parseFloat(getComputedStyle(e).fontSize) < 12).length
+          + Array.from(document.querySelectorAll('.window input, .window button')).map((e) => e.getBoundingClientRect())
+            .filter((r) => r.width < 24 || r.height < 24).length""")
+        assert small == 0, f"{small} texts below 12 px or targets below 24 px on a phone"
+        box = page.run("return arguments[0].getBoundingClientRect().toJSON()", page.field(1004))
+        for kind in ("touchStart", "touchEnd"):
+            points = [{"x": box["x"] + 5, "y": box["y"] + box["height"] / 2}] if kind == "touchStart" else []
+            page.browser.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+        selected = "return [arguments[0].selectionStart, arguments[0].selectionEnd]"
+        page.expect(lambda: page.run(selected, page.field(1004)) == [0, 3], "a tap did not select the number")
+        page.browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+        page.browser.find_element(By.XPATH, "//button[text()='Select...']").click()
+        page.expect(lambda: page.run("return !!document.querySelector('dialog.chooser .cell')"), "no chooser")
+        cell = page.run("return getComputedStyle(document.querySelector('dialog.chooser .cell')).backgroundColor")
+        assert cell == "rgb(0, 0, 0)", f"in forced colors a black custom color is drawn {cell}"
+        page.browser.quit()
+
+        page = Page(chromium())
+        page.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                     {"width": 240, "height": 160, "deviceScaleFactor": 1, "mobile": False})
+        page.browser.get(url)
+        page.expect(lambda: page.run(shown), "no dialog in a 240 px window")
+        reach = page.run("""const w = document.querySelector('.window').getBoundingClientRect();
+            const f = document.querySelector('footer').getBoundingClientRect();
+            const s = document.scrollingElement;
+            return [w.left + scrollX >= 0, w.top + scrollY >= 0, w.right + scrollX <= s.scrollWidth,
+                    w.bottom + scrollY <= s.scrollHeight, f.top >= w.bottom]""")
+        assert reach == [True] * 5, f"in a 240 px window the dialog is out of reach or covered: {reach}"
+        # Opened from disk, where the browser will not load the program, the
+        # page says how to serve it.
+        page.browser.get("file://" + os.path.abspath(os.path.join(site, "index.html")))
+        page.expect(lambda: page.run("return !document.getElementById('from-disk').hidden"), "nothing said from disk")
+    finally:
+        page.browser.quit()
+        server.shutdown()
+
+
 def main():
     server = serve(sys.argv[1])
     browser = chromium()
@@ -225,6 +310,8 @@ def main():
         browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_TONES})
         browser.get(f"http://127.0.0.1:{server.server_address[1]}/index.html")
         scenario(Page(browser))
+        offline(Page(browser), server, sys.argv[1])
+        layouts(sys.argv[1])
         print("web e2e: passed")
         return 0
     except AssertionError as failure:

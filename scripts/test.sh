@@ -10,10 +10,12 @@ source scripts/native-env.sh
 # for a user's text size, a session bus (dbus-daemon) and AT-SPI's Python
 # bindings for what a screen reader hears, weston for a Wayland display; its
 # package dpkg-dev (dpkg-shlibdeps), lintian and appstream (appstreamcli);
-# the web page Emscripten, and Chromium driven by Selenium for its tests.
+# the web page Emscripten, and Chromium driven by Selenium for its tests;
+# the random user XTest (python3-xlib), Firefox and WebKit's WebDriver.
 scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
   x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston dpkg-dev lintian appstream \
   emscripten chromium chromium-driver python3-selenium python3-pil zip unzip shellcheck gnupg \
+  python3-xlib firefox-esr webkit2gtk-driver \
   "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 # The scripts, every one clean by shellcheck (.shellcheckrc says how).

@@ -21,25 +21,53 @@ void Replay(HWND dialog, GdkEvent* event) {
   gdk_event_free(event);
 }
 
-void Received(GtkClipboard*, const gchar* text, gpointer) {
+void Received(const char* text) {
   gtkwin::Records& r = gtkwin::records();
   HWND edit = dialog_manager::IfLive(r.pasteInto);
   r.pasteInto = nullptr;
-  if (edit) dialog_manager::TextPasted(edit, text ? text : "");
-  // The keys that waited, in order, until one of them pastes again.
-  while (!r.held.empty() && !r.pasteInto) {
-    const auto next = r.held.front();
-    r.held.erase(r.held.begin());
-    Replay(next.first, next.second);
+  if (edit) dialog_manager::TextPasted(edit, text);
+  gtkwin::ReplayHeld();
+}
+
+void TextFromGtk(GtkClipboard*, const gchar* text, gpointer received) {
+  reinterpret_cast<void (*)(const char*)>(received)(text ? text : "");
+}
+
+// Another program's bytes need not be UTF-8; GDK's own conversion of such
+// bytes prints a warning and gives nothing, so they are taken as they are
+// and what is not UTF-8 becomes U+FFFD.
+void BytesReceived(GtkClipboard* clipboard, GtkSelectionData* data, gpointer received) {
+  const gint length = gtk_selection_data_get_length(data);
+  if (length < 0) {  // not offered as UTF-8: the other text forms, as GTK converts them
+    gtk_clipboard_request_text(clipboard, TextFromGtk, received);
+    return;
   }
+  gchar* text = g_utf8_make_valid(reinterpret_cast<const gchar*>(gtk_selection_data_get_data(data)), length);
+  reinterpret_cast<void (*)(const char*)>(received)(text);
+  g_free(text);
 }
 
 }  // namespace
 
 namespace gtkwin {
 
+void ReplayHeld() {
+  Records& r = records();
+  // The keys that waited, in order, until one of them pastes again.
+  while (!r.held.empty() && !r.pasteInto && !r.primaryInto) {
+    const auto next = r.held.front();
+    r.held.erase(r.held.begin());
+    Replay(next.first, next.second);
+  }
+}
+
+void RequestText(GdkAtom selection, void (*received)(const char* text)) {
+  gtk_clipboard_request_contents(gtk_clipboard_get(selection), gdk_atom_intern_static_string("UTF8_STRING"),
+                                 BytesReceived, reinterpret_cast<gpointer>(received));
+}
+
 bool HoldWhilePasting(HWND dialog, GdkEventKey* event) {
-  if (!records().pasteInto) return false;
+  if (!records().pasteInto && !records().primaryInto) return false;
   records().held.emplace_back(dialog, gdk_event_copy(reinterpret_cast<GdkEvent*>(event)));
   return true;
 }
@@ -74,7 +102,7 @@ void Paste(HWND edit) {
     dialog_manager::TextPasted(edit, r.copied);
   } else if (!r.pasteInto) {
     r.pasteInto = edit;
-    gtk_clipboard_request_text(Clipboard(), Received, nullptr);
+    gtkwin::RequestText(GDK_SELECTION_CLIPBOARD, Received);
   }
 }
 

@@ -112,6 +112,44 @@ static void OnPreeditChanged(GtkEntry*, gchar* preedit, gpointer data) {
   if (edit->native->composing) edit->native->composed = true;
 }
 
+// The middle button pastes the primary selection where it is pressed, as
+// GTK's entry would, but with the selection's bytes as the clipboard's are
+// taken (RequestText), and held to the rules of a paste.
+static void PrimaryReceived(const char* text) {
+  Records& r = records();
+  HWND edit = dialog_manager::IfLive(r.primaryInto);
+  r.primaryInto = nullptr;
+  if (edit) GatherUntilIdle(edit, dialog_manager::UserInserted(edit, std::min(r.primaryAt, edit::Length(edit->edit)),
+                                                               text));
+  ReplayHeld();
+}
+
+static gboolean OnButtonPress(GtkWidget* entry, GdkEventButton* event, gpointer data) {
+  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
+  if (!edit || event->button != GDK_BUTTON_MIDDLE || event->type != GDK_BUTTON_PRESS) return FALSE;
+  if (records().primaryInto || records().pasteInto) return TRUE;  // one paste at a time
+  // The pointer in the entry's coordinates, then in its layout's text.
+  int originX = 0, originY = 0, layoutX = 0, layoutY = 0;
+  gdk_window_get_origin(gtk_widget_get_window(entry), &originX, &originY);
+  GtkAllocation box;
+  gtk_widget_get_allocation(entry, &box);
+  gtk_entry_get_layout_offsets(GTK_ENTRY(entry), &layoutX, &layoutY);
+  const int x = static_cast<int>(event->x_root) - originX - box.x - layoutX;
+  int index = 0, trailing = 0;
+  PangoLayout* layout = gtk_entry_get_layout(GTK_ENTRY(entry));
+  pango_layout_xy_to_index(layout, x * PANGO_SCALE, 0, &index, &trailing);
+  const char* shown = pango_layout_get_text(layout);
+  const int byte = gtk_entry_layout_index_to_text_index(GTK_ENTRY(entry), index);
+  const char* text = gtk_entry_get_text(GTK_ENTRY(entry));
+  size_t at = static_cast<size_t>(g_utf8_pointer_to_offset(text, text + std::min<size_t>(byte, std::strlen(text))));
+  if (trailing > 0 && shown && *shown) at += 1;
+  gtk_widget_grab_focus(entry);
+  records().primaryInto = edit;
+  records().primaryAt = at;
+  RequestText(GDK_SELECTION_PRIMARY, PrimaryReceived);
+  return TRUE;
+}
+
 // The context menu's cut, copy and paste: the edit control's own.
 static void Forward(GtkEntry* entry, const char* signal, gpointer edit, UINT message) {
   g_signal_stop_emission_by_name(entry, signal);
@@ -138,6 +176,7 @@ GtkWidget* NewEdit(HWND edit) {
   g_signal_connect(entry, "cut-clipboard", G_CALLBACK(OnCut), edit);
   g_signal_connect(entry, "copy-clipboard", G_CALLBACK(OnCopy), edit);
   g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
+  g_signal_connect(entry, "button-press-event", G_CALLBACK(OnButtonPress), edit);
   return entry;
 }
 

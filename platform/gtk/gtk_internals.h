@@ -40,6 +40,8 @@ struct Records {
   std::string copied;          // what the program last put on the clipboard
   bool ownsClipboard = false;  // and still owns it
   HWND pasteInto = nullptr;    // an edit waiting for the clipboard's answer
+  HWND primaryInto = nullptr;  // an edit waiting for the primary selection's (a middle click)
+  size_t primaryAt = 0;        // where the middle button was, in characters
   std::vector<std::pair<HWND, GdkEvent*>> held;  // the user's keys since, to follow it
 };
 
@@ -64,6 +66,13 @@ bool InputMethodTakes(HWND edit, GdkEventKey* event);
 // Whether a key must wait for a paste still waiting for the clipboard; it
 // is then held, and handled once the paste is done.
 bool HoldWhilePasting(HWND dialog, GdkEventKey* event);
+// Handles the keys held while a paste waited, in order, until one of them
+// pastes again.
+void ReplayHeld();
+// Asks for a selection's text (CLIPBOARD or PRIMARY), and hands it to
+// `received` once it comes: the bytes as they are offered, made valid
+// UTF-8 here, or else in whatever form GTK can convert.
+void RequestText(GdkAtom selection, void (*received)(const char* text));
 // Whether the field's input method is composing.
 bool Composing(HWND edit);
 

@@ -1,39 +1,41 @@
 #!/usr/bin/python3
-"""Serves a folder on a local port and opens a page of it in headless
-Chromium; prints what the page writes into #output and exits with the code
-the page sets on <body data-exit-code>. Fails if it sets none in time.
+"""Serves a folder on a local port and opens a page of it in a browser
+engine (headless Chromium unless told); prints what the page writes into
+#output and exits with the code the page sets on <body data-exit-code>.
+Fails if it sets none in time.
 
-    run_page.py FOLDER PAGE [SECONDS]
+    run_page.py FOLDER PAGE [SECONDS] [--engine chromium|firefox|webkit]
 """
 import os
 import sys
-
-from selenium.common.exceptions import TimeoutException
-from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
+import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
-from headless_chromium import chromium, serve  # noqa: E402
+import engines  # noqa: E402
+from headless_chromium import serve  # noqa: E402
 
 
 def main():
-    folder, page = sys.argv[1], sys.argv[2]
-    seconds = float(sys.argv[3]) if len(sys.argv) > 3 else 120
+    arguments = [a for a in sys.argv[1:] if not a.startswith("--engine")]
+    name = next((a.split("=", 1)[1] for a in sys.argv[1:] if a.startswith("--engine=")), "chromium")
+    folder, page = arguments[0], arguments[1]
+    seconds = float(arguments[2]) if len(arguments) > 2 else 120
     server = serve(folder)
-    browser = chromium()
+    engine = engines.make(name)
     try:
-        browser.get(f"http://127.0.0.1:{server.server_address[1]}/{page}")
-        try:
-            WebDriverWait(browser, seconds).until(
-                lambda b: b.find_element(By.TAG_NAME, "body").get_attribute("data-exit-code") is not None)
-        except TimeoutException:
-            print(browser.find_element(By.ID, "output").text)
-            print(f"{page}: no exit code within {seconds:.0f} s", file=sys.stderr)
+        engine.open(f"http://127.0.0.1:{server.server_address[1]}/{page}")
+        deadline = time.monotonic() + seconds
+        code = None
+        while code is None and time.monotonic() < deadline:
+            code = engine.run("return document.body.dataset.exitCode === undefined ? null : document.body.dataset.exitCode")
+            time.sleep(0.1)
+        print(engine.run("return document.getElementById('output').textContent"))
+        if code is None:
+            print(f"{page}: no exit code within {seconds:.0f} s in {name}", file=sys.stderr)
             return 1
-        print(browser.find_element(By.ID, "output").text)
-        return int(browser.find_element(By.TAG_NAME, "body").get_attribute("data-exit-code"))
+        return int(code)
     finally:
-        browser.quit()
+        engine.close()
         server.shutdown()
 
 

@@ -1,0 +1,283 @@
+#!/usr/bin/python3
+"""A random user of the real programs: one seeded stream of a user's
+actions (keys, clicks, double and triple clicks and drags in fields, clicks
+beside them, pastes and drops of random text, and now and then the color
+chooser), played on one implementation through its real input, with the
+dialog's rules checked after every action from what the user sees:
+
+  - every field holds at most three characters of valid text;
+  - a typed character that is not a digit changes nothing;
+  - the swatch shows the color the RGB fields read;
+  - after an edit of one group, the other reads exactly the conversion of
+    the edited group as the dialog reads it (the program's own conversion,
+    built for this machine, is the oracle);
+  - nothing crashes or ends, nothing is printed to stderr or the console,
+    and the program answers (the checks wait for it, and fail if it never
+    settles).
+
+    random_user.py IMPLEMENTATION --oracle PATH [--actions N] [--seed S] [--trace]
+        [--site DIR] [--program PATH] [--wine-user PATH --prefix DIR]
+
+IMPLEMENTATION is gtk, wine, chromium, firefox or webkit. A failure is
+printed with the seed and the action's number, and the command that
+repeats it; the exit code is then 1.
+"""
+import argparse
+import random
+import subprocess
+import sys
+import time
+
+FIELDS = (1003, 1004, 1005, 1006, 1007, 1008)
+RGB, HSV = FIELDS[:3], FIELDS[3:]
+LETTERS = "abcxyzABCXYZ"
+SYMBOLS = "-+ .,/é"
+EMOJI = ("\U0001F600", "\U0001F308", "\u00e9", "\u0667", "\u0131")
+
+# The keys a user presses, with the modifiers held; Escape and Alt+F4 end
+# the program and are left out.
+KEYS = (("Backspace", ()), ("Delete", ()), ("Delete", ("Shift",)), ("Tab", ()), ("Tab", ("Shift",)),
+        ("Enter", ()), ("Home", ()), ("End", ()), ("ArrowLeft", ()), ("ArrowRight", ()),
+        ("ArrowLeft", ("Shift",)), ("ArrowRight", ("Shift",)), ("z", ("Control",)), ("x", ("Control",)),
+        ("c", ("Control",)), ("v", ("Control",)), ("Insert", ("Shift",)), ("Insert", ("Control",)))
+
+
+class Action:
+    def __init__(self, kind, **fields):
+        self.kind = kind
+        self.field = fields.pop("field", None)
+        self.__dict__.update(fields)
+
+    def __repr__(self):
+        return self.kind + "(" + ", ".join(f"{k}={v!r}" for k, v in self.__dict__.items() if k != "kind") + ")"
+
+
+def random_text(rng, allow_invalid):
+    """Text to paste or drop: digits, letters, emoji, long text, and bytes
+    that are not UTF-8 where the route can carry them."""
+    pick = rng.random()
+    if pick < 0.35:
+        return "".join(rng.choice("0123456789") for _ in range(rng.randint(1, 5)))
+    if pick < 0.5:
+        return "".join(rng.choice("0123456789" + LETTERS) for _ in range(rng.randint(1, 4)))
+    if pick < 0.65:
+        return "".join(rng.choice(("1", "2", " ") + EMOJI) for _ in range(rng.randint(1, 4)))
+    if pick < 0.75:
+        return "".join(rng.choice("0123456789 \t\n" + LETTERS) for _ in range(rng.randint(20, 200)))
+    if pick < 0.85 and allow_invalid:
+        return b"1\xff2\xc3".decode("utf-8", "surrogateescape") if rng.random() < 0.5 else "\ud800" + "9"
+    return rng.choice(("", "-5", "+7", " 12", "0x1", "999", "256"))
+
+
+def next_action(rng, capabilities):
+    """One action, drawn from those the driver can perform."""
+    while True:
+        pick = rng.random()
+        field = rng.choice(FIELDS)
+        if pick < 0.36:
+            action = Action("type", text=rng.choice("0123456789"))
+        elif pick < 0.42:
+            action = Action("type", text=rng.choice(LETTERS + SYMBOLS))
+        elif pick < 0.64:
+            key, mods = rng.choice(KEYS)
+            action = Action("key", key=key, mods=mods)
+        elif pick < 0.74:
+            action = Action("click", field=field, x=rng.random(), count=rng.choice((1, 1, 1, 2, 3)))
+        elif pick < 0.78:
+            action = Action("drag", field=field, x=rng.random(), x2=rng.random())
+        elif pick < 0.83:
+            action = Action("click_beside", what=rng.choice(("label", "swatch", "background")))
+        elif pick < 0.85:
+            action = Action("middle_paste", field=field, x=rng.random(), text=random_text(rng, True))
+        elif pick < 0.93:
+            action = Action("paste", text=random_text(rng, "invalid_text" in capabilities),
+                            key=rng.choice((("v", ("Control",)), ("Insert", ("Shift",)))))
+        elif pick < 0.97:
+            action = Action("drop", field=field, x=rng.random(), text=random_text(rng, False))
+        elif pick < 0.975:
+            action = Action("chooser")
+        else:
+            continue
+        if action.kind in capabilities:
+            return action
+
+
+def reading(text):
+    """A field's number as the dialog reads it (GetDlgItemInt, unsigned):
+    blanks skipped, an optional sign, the digits up to the first other
+    character; 0 when there are none."""
+    at = 0
+    while at < len(text) and text[at] in " \t\n\r\v\f":
+        at += 1
+    negative = at < len(text) and text[at] == "-"
+    if at < len(text) and text[at] in "+-":
+        at += 1
+    digits = ""
+    while at < len(text) and "0" <= text[at] <= "9":
+        digits += text[at]
+        at += 1
+    if not digits:
+        return 0, False
+    number = int(digits)
+    if negative:
+        return (1 if number > 0xFFFFFFFF else (-number) & 0xFFFFFFFF), True
+    return (number, True) if number <= 0xFFFFFFFF else (0, False)
+
+
+class Oracle:
+    def __init__(self, path):
+        self.process = subprocess.Popen([path], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        self.known = {}
+
+    def convert(self, group, numbers):
+        question = f"{group} {numbers[0]} {numbers[1]} {numbers[2]}"
+        if question not in self.known:
+            self.process.stdin.write(question + "\n")
+            self.process.stdin.flush()
+            self.known[question] = [str(n) for n in self.process.stdout.readline().split()]
+        return self.known[question]
+
+
+class State:
+    """What the user sees: the six fields' texts, the field with the focus
+    (or None), the swatch's color (or None when not looked at), whether the
+    color chooser is open, and whether the program has ended."""
+
+    def __init__(self, texts, focus=None, swatch=None, chooser=False, ended=False):
+        self.texts, self.focus, self.swatch, self.chooser, self.ended = list(texts), focus, swatch, chooser, ended
+
+    def numbers(self, group):
+        return [reading(self.texts[FIELDS.index(i)])[0] for i in group]
+
+
+def violations(oracle, before, after, action):
+    """The rules the state after an action breaks."""
+    found = []
+    if after.ended:
+        return ["the program ended"]
+    for id_, text in zip(FIELDS, after.texts):
+        if len(text) > 3:
+            found.append(f"field {id_} holds {text!r}, more than three characters")
+        if any(0xD800 <= ord(c) <= 0xDFFF for c in text):
+            found.append(f"field {id_} holds invalid text {text!r}")
+    if action.kind == "type" and not action.text.isdigit() and after.texts != before.texts:
+        found.append(f"typing {action.text!r} changed the fields from {before.texts} to {after.texts}")
+    # Follows as the dialog reads it; what the program wrote, to the letter.
+    rgb_written = after.texts[:3] == oracle.convert("hsv", after.numbers(HSV))
+    hsv_written = after.texts[3:] == oracle.convert("rgb", after.numbers(RGB))
+    rgb_follows = [str(n) for n in after.numbers(RGB)] == oracle.convert("hsv", after.numbers(HSV))
+    hsv_follows = [str(n) for n in after.numbers(HSV)] == oracle.convert("rgb", after.numbers(RGB))
+    # The group the action edited, if any: the other must now be its
+    # conversion once either has changed; otherwise one of the two groups
+    # is the conversion of the other, as the last edit left them.
+    target = RGB if action.kind == "chooser" else action.field or before.focus
+    edited = None if target is None else RGB if target in RGB else HSV if target in HSV else None
+    if edited:
+        other = HSV if edited == RGB else RGB
+        changed = before.numbers(edited) != after.numbers(edited) or \
+            [before.texts[FIELDS.index(i)] for i in other] != [after.texts[FIELDS.index(i)] for i in other]
+        follows = hsv_written if edited == RGB else rgb_written
+        if changed and not follows:
+            name, from_ = ("HSV", "RGB") if edited == RGB else ("RGB", "HSV")
+            found.append(f"{name} {[after.texts[FIELDS.index(i)] for i in other]} is not the conversion of "
+                         f"{from_} {[after.texts[FIELDS.index(i)] for i in edited]}: "
+                         f"{oracle.convert(from_.lower(), after.numbers(edited))}")
+            edited = "reported"
+    if edited != "reported" and not (rgb_follows or hsv_follows):
+        found.append(f"neither group is the conversion of the other: {after.texts}")
+    if after.swatch is not None:
+        expected = tuple(n & 0xFF for n in after.numbers(RGB))
+        if tuple(after.swatch) != expected:
+            found.append(f"the swatch shows {after.swatch}, the RGB fields read {expected}")
+    return found
+
+
+def settle(driver, oracle, before, action, seconds=5):
+    """Reads the dialog until the rules hold and it reads the same twice,
+    as the program may still be at work on the action (a paste from
+    another program arrives later); the rules broken when it never
+    settles."""
+    deadline = time.monotonic() + seconds
+    problems = []
+    last = None
+    while True:
+        after = driver.read()
+        problems += driver.problems()
+        found = violations(oracle, before, after, action)
+        steady = last is not None and (after.texts, after.focus, after.chooser) == last
+        if (not found and not problems and steady) or time.monotonic() > deadline:
+            return after, found + problems
+        last = (after.texts, after.focus, after.chooser)
+        time.sleep(0.02)
+
+
+def make_driver(name, options):
+    if name in ("chromium", "firefox", "webkit"):
+        import web_drivers
+        return web_drivers.make(name, options.site)
+    if name == "gtk":
+        import x11_drivers
+        return x11_drivers.GtkDriver(options.program)
+    if name == "wine":
+        import x11_drivers
+        return x11_drivers.WineDriver(options.program, options.wine_user, options.prefix)
+    raise SystemExit(f"no implementation {name!r}: gtk, wine, chromium, firefox or webkit")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("implementation")
+    parser.add_argument("--oracle", required=True)
+    parser.add_argument("--actions", type=int, default=300)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--site", help="the page's folder (chromium, firefox, webkit)")
+    parser.add_argument("--program", help="the program (gtk, wine)")
+    parser.add_argument("--wine-user", help="wine_user.exe (wine)")
+    parser.add_argument("--prefix", help="the Wine prefix (wine)")
+    parser.add_argument("--repro", default="scripts/soak.sh", help="the command named in a failure's repro line")
+    parser.add_argument("--trace", action="store_true", help="print every action and what it left")
+    options = parser.parse_args()
+    rng = random.Random(options.seed)
+    oracle = Oracle(options.oracle)
+    driver = make_driver(options.implementation, options)
+    started = time.monotonic()
+    failed = False
+    try:
+        driver.start()
+        state, found = settle(driver, oracle, State(["255", "255", "255", "0", "0", "255"]), Action("start"))
+        for number in range(1, options.actions + 1):
+            action = next_action(rng, driver.capabilities)
+            try:
+                driver.perform(action, rng)
+                after, found = settle(driver, oracle, state, action)
+                if after.chooser and not found:  # Enter or Space on "Select..." opened it
+                    driver.perform(Action("chooser"), rng)
+                    after, found = settle(driver, oracle, after, Action("chooser"))
+            except Exception as error:  # the program no longer answers as it should
+                after, found = state, [f"{type(error).__name__}: {error}"]
+            if found:
+                failed = True
+                print(f"random user, {options.implementation}, seed {options.seed}, action {number} {action}:",
+                      file=sys.stderr)
+                for problem in found:
+                    print(f"  {problem}", file=sys.stderr)
+                print(f"  before: {state.texts}, focus {state.focus}; after: {after.texts}, focus {after.focus}",
+                      file=sys.stderr)
+                flag = "--web=" + options.implementation if options.implementation in (
+                    "chromium", "firefox", "webkit") else "--" + options.implementation
+                print(f"  repeat it: {options.repro} {flag} --seed {options.seed} --actions {number}",
+                      file=sys.stderr)
+                break
+            if options.trace:
+                print(f"{number} {action}: {after.texts} focus {after.focus} swatch {after.swatch}")
+            state = after
+    finally:
+        driver.stop()
+    if not failed:
+        print(f"random user, {options.implementation}: {options.actions} actions, seed {options.seed}, "
+              f"every rule held ({time.monotonic() - started:.0f} s)")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -88,7 +88,7 @@ esac
 
 # The program sees a home folder of its own, which must stay empty.
 env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
-  HOME="$home" "$program" &
+  HOME="$home" "$program" 2> >(tee "$work/stderr" >&2) &
 program_pid=$!
 pids+=("$program_pid")
 
@@ -244,19 +244,20 @@ case "$scenario" in
     key ctrl+v
     type_text 5
     back_from_field 1
-    # The middle button's paste goes through the same rules: "é" into the
-    # emptied green field, then a 5 typed after it; "x12345678" into the
-    # emptied blue field, cut to three characters.
+    # The middle button's paste goes through the same rules: "é" and a byte
+    # that is not UTF-8 (U+FFFD) into the emptied green field, then a 5
+    # typed after them; "x12345678" into the emptied blue field, cut to
+    # three characters.
     into_field 2
     key BackSpace
-    printf '\303\251' | xclip -i -selection primary
+    printf '\303\251\377' | xclip -i -selection primary -t UTF8_STRING
     xdotool mousemove "$((client_x + 154))" "$((client_y + 34))" click 2
     type_text 5
     key Tab BackSpace
     printf 'x12345678' | xclip -i -selection primary
     xdotool mousemove "$((client_x + 202))" "$((client_y + 34))" click 2
     key Tab Tab Tab Tab  # to "Select..."
-    expect_fields "$(printf '\360\237\230\2005,\303\2515,x12,0,0,0')"
+    expect_fields "$(printf '\360\237\230\2005,\303\251\357\277\2755,x12,0,0,0')"
     expect_swatch '#000000'
     # Shift+Delete cuts: the selection is on the clipboard, and gone.
     into_field 3
@@ -265,9 +266,12 @@ case "$scenario" in
     cut_done() { [ "$(clipboard)" = x12 ]; }
     wait_for 5 cut_done || fail "Shift+Delete put \"$(clipboard)\" on the clipboard"
     back_from_field 3
-    expect_fields "$(printf '\360\237\230\2005,\303\2515,,0,0,0')"
+    expect_fields "$(printf '\360\237\230\2005,\303\251\357\277\2755,,0,0,0')"
     key Escape
-    finish
+    # GDK's own conversion warns of bytes that are not UTF-8; the program's
+    # paste takes them as they are.
+    quiet() { [ ! -s "$work/stderr" ] || fail "printed: $(head -3 "$work/stderr")"; }
+    finish quiet
     ;;
   dpi | dpiscale)
     # The user's text size: at 144 dpi the dialog grows by half, every text

@@ -30,6 +30,9 @@ def wait(condition, seconds, what):
 
 
 class Pointer:
+    def pasted(self):
+        """Waits for a paste to have come, where it comes later."""
+
     """What both drivers make of an action, given keys(key, mods),
     char(c), move(x, y) and button(which, down), and the places of the
     dialog's parts on the screen as (left, top, width, height)."""
@@ -52,6 +55,8 @@ class Pointer:
                 which = "middle" if action.kind == "middle_paste" else "left"
                 self.button(which, True)
                 self.button(which, False)
+            if action.kind == "middle_paste":
+                self.pasted()
         elif action.kind == "drag":
             x, y = self.point(self.places[action.field], action.x)
             x2, _ = self.point(self.places[action.field], action.x2)
@@ -67,6 +72,7 @@ class Pointer:
         elif action.kind == "paste":
             self.set_clipboard(action.text)
             self.keys(*action.key)
+            self.pasted()
         elif action.kind == "chooser":
             self.chooser(rng)
 
@@ -153,14 +159,27 @@ class GtkDriver(Pointer):
             data = text.encode("utf-8", "surrogateescape")
         except UnicodeEncodeError:
             data = text.encode("utf-8", "surrogatepass")
-        owner = subprocess.Popen(["xclip", "-selection", selection, "-t", "UTF8_STRING", "-quiet"],
-                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # xclip says when it waits for its first request, and for each next.
+        self.served = tempfile.TemporaryFile()
+        owner = subprocess.Popen(["xclip", "-selection", selection, "-t", "UTF8_STRING", "-verbose"],
+                                 stdin=subprocess.PIPE, stdout=self.served, stderr=subprocess.STDOUT)
         owner.stdin.write(data)
         owner.stdin.close()
         self.owners = [o for o in self.owners if o.poll() is None] + [owner]
-        wait(lambda: subprocess.run(["xclip", "-selection", selection, "-o", "-t", "TARGETS"],
-                                    capture_output=True).returncode == 0 or owner.poll() is not None, 5,
+        wait(lambda: self.requests_served() >= 0 or owner.poll() is not None, 5,
              f"xclip did not take the {selection} selection")
+
+    def requests_served(self):
+        self.served.seek(0)
+        return self.served.read().count(b"Waiting for selection request number") - 1
+
+    def pasted(self):
+        """Waits until the program has had the text it asked xclip for; a
+        paste into no field asks for nothing, hence the limit."""
+        try:
+            wait(lambda: self.requests_served() >= 1, 2, "")
+        except RuntimeError:
+            pass
 
     def set_clipboard(self, text):
         self.own("clipboard", text)

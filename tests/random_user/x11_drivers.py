@@ -264,7 +264,10 @@ class GtkDriver(Pointer):
             self.move(*self.point(self.extents(self.select)))
             self.button("left", True)
             self.button("left", False)
+        import pyatspi
         window = wait(self.chooser_window, 10, "no color chooser")
+        # Placed and given the focus by the window manager before it is used.
+        wait(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), 10, "the color chooser never had the focus")
         found = []
 
         def walk(a):
@@ -289,7 +292,12 @@ class GtkDriver(Pointer):
             self.button("left", False)
         else:
             self.keys("Escape", ())
-        wait(lambda: self.chooser_window() is None, 10, "the color chooser stayed open")
+        try:
+            wait(lambda: self.chooser_window() is None, 5, "")
+        except RuntimeError:  # a click the chooser missed: it is cancelled
+            if window.getState().contains(pyatspi.STATE_ACTIVE):
+                self.keys("Escape", ())
+            wait(lambda: self.chooser_window() is None, 10, "the color chooser stayed open")
 
     def stop(self):
         if getattr(self, "process", None) and self.process.poll() is None:

@@ -12,6 +12,7 @@ import base64
 import io
 import json
 import os
+import select
 import subprocess
 import sys
 
@@ -22,6 +23,9 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "scripts"))
 from headless_chromium import chromium  # noqa: E402
 
 ENGINES = ("chromium", "firefox", "webkit")
+# A command the browser has not answered in this time is a failure, not a
+# wait without end.
+ANSWER_SECONDS = 60
 # WebDriver's codes of the keys, by the names the tests use (the DOM's).
 KEY_CODES = {"Backspace": "\ue003", "Delete": "\ue017", "Tab": "\ue004", "Enter": "\ue007", "Escape": "\ue00c",
              "Home": "\ue011", "End": "\ue010", "ArrowLeft": "\ue012", "ArrowRight": "\ue014", "Insert": "\ue016",
@@ -37,6 +41,8 @@ def units(text):
 
 class Selenium:
     def open(self, url, preload=""):
+        from selenium.webdriver.remote.remote_connection import RemoteConnection
+        RemoteConnection.set_timeout(ANSWER_SECONDS)
         self.browser = self.launch()
         self.browser.set_window_size(800, 600)
         self.preload(preload)
@@ -157,6 +163,8 @@ class Firefox:
     def call(self, op, **fields):
         self.bridge.stdin.write(json.dumps(dict(fields, op=op)) + "\n")
         self.bridge.stdin.flush()
+        if not select.select([self.bridge.stdout], [], [], ANSWER_SECONDS)[0]:
+            raise RuntimeError(f"Firefox: no answer to {op} in {ANSWER_SECONDS} s")
         answer = json.loads(self.bridge.stdout.readline() or '{"error": "the bridge ended"}')
         if "error" in answer:
             raise RuntimeError("Firefox: " + answer["error"])

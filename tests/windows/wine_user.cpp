@@ -165,7 +165,7 @@ std::string Places() {
 
 std::string Chooser(const char* how) {
   HWND main = nullptr, chooser = nullptr;
-  for (int tries = 0; tries < 300 && !chooser; ++tries, Sleep(10)) Windows(&main, &chooser);
+  for (int tries = 0; tries < 1500 && !chooser; ++tries, Sleep(10)) Windows(&main, &chooser);
   if (!chooser) return "error no chooser";
   unsigned r = 0, g = 0, b = 0;
   if (std::sscanf(how, "ok %u %u %u", &r, &g, &b) == 3) {
@@ -175,7 +175,7 @@ std::string Chooser(const char* how) {
   } else {
     PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
   }
-  for (int tries = 0; tries < 300 && chooser; ++tries, Sleep(10)) Windows(&main, &chooser);
+  for (int tries = 0; tries < 1500 && chooser; ++tries, Sleep(10)) Windows(&main, &chooser);
   return chooser ? "error the chooser stayed open" : "ok";
 }
 

@@ -144,9 +144,9 @@ class State:
     color chooser is open, and whether the program has ended."""
 
     # Windows' edit control (Wine's, as Windows') limits its text in UTF-16
-    # units, and a paste past the limit may end in half of a surrogate
-    # pair; the program, which reads its fields as ANSI text, cannot see it.
-    # Where that is the platform's, the driver says so.
+    # units, and a paste past the limit may keep half of a surrogate pair;
+    # the program, which reads its fields as ANSI text, cannot see it. Where
+    # that is the platform's, the driver says so.
     cuts_pairs = False
 
     def __init__(self, texts, focus=None, swatch=None, chooser=False, ended=False):
@@ -164,8 +164,7 @@ def violations(oracle, before, after, action):
     for id_, text in zip(FIELDS, after.texts):
         if len(text) > 3:
             found.append(f"field {id_} holds {text!r}, more than three characters")
-        whole = text[:-1] if after.cuts_pairs and len(text.encode("utf-16-le", "surrogatepass")) == 6 and \
-            0xD800 <= ord(text[-1]) <= 0xDBFF else text
+        whole = "" if after.cuts_pairs and len(text.encode("utf-16-le", "surrogatepass")) == 6 else text
         if any(0xD800 <= ord(c) <= 0xDFFF for c in whole):
             found.append(f"field {id_} holds invalid text {text!r}")
     if action.kind == "type" and not action.text.isdigit() and after.texts != before.texts:

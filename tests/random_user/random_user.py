@@ -287,6 +287,13 @@ def main():
                 print(f"  repeat it: {options.repro} {flag} --seed {options.seed} --actions {number}",
                       file=sys.stderr)
                 break
+            if number % getattr(driver, "fresh_every", options.actions + 1) == 0 and number < options.actions:
+                # A new browser session, the program started anew in it.
+                driver.stop()
+                driver.start()
+                after, found = settle(driver, oracle, State(["255", "255", "255", "0", "0", "255"]), Action("start"))
+                if found:
+                    raise SystemExit(f"random user, {options.implementation}: the program started anew broke {found}")
             if options.trace:
                 print(f"{number} {action}: {after.texts} focus {after.focus} swatch {after.swatch}")
             elif number % 1000 == 0 and number < options.actions:

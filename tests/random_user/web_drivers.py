@@ -54,6 +54,11 @@ class PageDriver:
         self.capabilities = {"type", "key", "click", "drag", "click_beside", "paste", "chooser", "invalid_text"}
         if engine == "chromium":
             self.capabilities.add("drop")
+        if engine == "webkit":
+            # WebKitWebDriver stops answering after some 3,000 to 4,000
+            # actions (the windows the clipboard's text is copied in): a new
+            # session every 1,000.
+            self.fresh_every = 1000
 
     def start(self):
         self.server = serve(self.site, WATCH if self.engine.name == "webkit" else None)

@@ -20,9 +20,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = "--web" ]; then
-  scripts/ensure-packages.sh cmake make binutils-mingw-w64-x86-64 emscripten chromium chromium-driver \
-    python3-selenium
-  cmake --preset web >/dev/null
+  source scripts/packages.sh
+  scripts/ensure-packages.sh "${WEB_PACKAGES[@]}" "${CHROMIUM_PACKAGES[@]}"
+  # The minimal page is a benchmark; the tests are not needed.
+  cmake --preset web -DRGBHSV_TESTS=OFF >/dev/null
   cmake --build --preset web --target rgbhsv_web minimal_web_page >/dev/null
   gz() { cat "$@" | gzip -9 | wc -c; }
   loads=${LOADS:-15} keys=${KEYSTROKES:-40}
@@ -47,9 +48,10 @@ fi
 
 source scripts/wine-env.sh
 source scripts/native-env.sh
-scripts/ensure-packages.sh "${WINE_PACKAGES[@]}" "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" libxtst-dev
+scripts/ensure-packages.sh "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${NATIVE_PACKAGES[@]}" \
+  "${SHOT_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}"
 cmake --preset windows >/dev/null
-cmake --build --preset windows >/dev/null
+cmake --build --preset windows --target rgbhsv baseline_dialog wine_latency >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native --target rgbhsv_native x11_latency minimal_gtk_window >/dev/null
 

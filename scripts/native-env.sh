@@ -1,13 +1,11 @@
 # shellcheck shell=bash
 # Sourced by the scripts that build, show and measure the native Linux
-# program: the packages it takes, and how it is built.
-# shellcheck disable=SC2034  # the sourcing scripts read them
-NATIVE_PACKAGES=(cmake make g++ pkg-config libgtk-3-dev fonts-liberation binutils-mingw-w64-x86-64
-                 libgtest-dev libbenchmark-dev)
-# To photograph or test it in a virtual display.
-SHOT_PACKAGES=(xvfb xauth openbox xdotool x11-utils imagemagick)
+# program: how it is built.
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
+# The program alone, with the files `cmake --install` installs beside it
+# (its icons, manual page and package documents).
 build_native() {
-  cmake --preset native >/dev/null
-  cmake --build --preset native --target rgbhsv_native
+  cmake --preset native "${PROGRAM_ONLY[@]}" >/dev/null
+  cmake --build --preset native --target rgbhsv_native icon_theme debian_docs
 }

@@ -4,9 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/native-env.sh
-scripts/ensure-packages.sh "${NATIVE_PACKAGES[@]}" dpkg-dev
-cmake --preset native >/dev/null
-cmake --build --preset native >/dev/null
+scripts/ensure-packages.sh "${NATIVE_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}"
+build_native >/dev/null
 cd build/native
 rm -f rgbhsv_*.deb
 cpack -G DEB >/dev/null

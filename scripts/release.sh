@@ -46,9 +46,8 @@ if [ ${#dirty[@]} -gt 0 ] && [ -z "$allow_dirty" ]; then
   exit 1
 fi
 
-source scripts/wine-env.sh
-source scripts/native-env.sh
-packages=("${NATIVE_PACKAGES[@]}" g++-mingw-w64-x86-64-posix dpkg-dev emscripten zip)
+source scripts/packages.sh
+packages=("${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WEB_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}")
 [ -n "$sign_key" ] && packages+=(gnupg)
 scripts/ensure-packages.sh "${packages[@]}"
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct HEAD)}
@@ -71,11 +70,11 @@ if [ -z "$from_builds" ]; then
   tree=$source
   (
     cd "$tree"
-    cmake --preset windows >/dev/null
+    cmake --preset windows "${PROGRAM_ONLY[@]}" >/dev/null
     cmake --build --preset windows --target rgbhsv >/dev/null
-    cmake --preset native -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+    cmake --preset native "${PROGRAM_ONLY[@]}" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
     cmake --build --preset native --target rgbhsv_native icon_theme debian_docs >/dev/null
-    cmake --preset web >/dev/null
+    cmake --preset web "${PROGRAM_ONLY[@]}" >/dev/null
     cmake --build --preset web --target rgbhsv_web >/dev/null
   )
 else

@@ -36,9 +36,9 @@ if [ -n "$web" ]; then
     echo "run.sh: RGBHSV_PORT must be a port number, not \"$port\"" >&2
     exit 2
   fi
-  scripts/ensure-packages.sh cmake make binutils-mingw-w64-x86-64 emscripten chromium chromium-driver \
-    python3-selenium
-  cmake --preset web >/dev/null
+  source scripts/packages.sh
+  scripts/ensure-packages.sh "${WEB_PACKAGES[@]}" "${CHROMIUM_PACKAGES[@]}"
+  cmake --preset web "${PROGRAM_ONLY[@]}" >/dev/null
   cmake --build --preset web --target rgbhsv_web
   /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/site >/dev/null 2>&1 &
   server=$!
@@ -82,8 +82,8 @@ if [ -z "$windows" ]; then
 fi
 
 source scripts/wine-env.sh
-packages=("${WINE_PACKAGES[@]}")
-[ -n "$shot" ] && packages+=(imagemagick)
+packages=("${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}")
+[ -n "$shot" ] && packages+=("${TEST_BUILD_PACKAGES[@]}" imagemagick)  # the end-to-end driver poses it
 scripts/ensure-packages.sh "${packages[@]}"
 if [ -n "$shot" ]; then
   wine_screenshot show "$shot"

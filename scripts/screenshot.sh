@@ -7,6 +7,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
-scripts/ensure-packages.sh "${WINE_PACKAGES[@]}" imagemagick
+scripts/ensure-packages.sh "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" imagemagick
 wine_screenshot pose "${1:-docs/screenshot.png}"
 scripts/native-screenshot.sh pose "${2:-docs/screenshot-linux.png}"

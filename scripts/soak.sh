@@ -32,15 +32,17 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 source scripts/native-env.sh
 
-packages=(xvfb xauth python3-pil)
+# The oracle is built in the native preset's tests, and the Windows and
+# web drivers in theirs.
+packages=("${NATIVE_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" xvfb xauth python3-pil)
 case "$implementation" in
-  gtk) packages+=("${NATIVE_PACKAGES[@]}" python3-xlib python3-pyatspi at-spi2-core dbus-daemon openbox xclip) ;;
-  wine) packages+=("${WINE_PACKAGES[@]}") ;;
-  chromium) packages+=(emscripten chromium chromium-driver python3-selenium) ;;
-  firefox) packages+=(emscripten firefox-esr) ;;
-  webkit) packages+=(emscripten webkit2gtk-driver python3-selenium) ;;
+  gtk) packages+=(python3-xlib python3-pyatspi at-spi2-core dbus-daemon openbox xclip) ;;
+  wine) packages+=("${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}") ;;
+  chromium) packages+=("${WEB_PACKAGES[@]}" "${CHROMIUM_PACKAGES[@]}") ;;
+  firefox) packages+=("${WEB_PACKAGES[@]}" firefox-esr) ;;
+  webkit) packages+=("${WEB_PACKAGES[@]}" webkit2gtk-driver python3-selenium) ;;
 esac
-scripts/ensure-packages.sh cmake make g++ "${packages[@]}"
+scripts/ensure-packages.sh "${packages[@]}"
 
 # The oracle, the program's conversion built for this machine.
 cmake --preset native >/dev/null
@@ -58,10 +60,11 @@ case "$implementation" in
   wine)
     cmake --preset windows >/dev/null
     cmake --build --preset windows --target rgbhsv wine_user >/dev/null
-    "${display[@]}" bash -c 'source scripts/wine-env.sh && wine_prefix build/soak-wine-prefix --desktop 1024x768' \
+    # shellcheck disable=SC2016  # expanded by the inner shell
+    "${display[@]}" bash -c 'source scripts/wine-env.sh && wine_prefix "$PWD/build/soak-wine-prefix" --desktop 1024x768' \
       >/dev/null
     exec "${display[@]}" "${user[@]}" --program build/windows/rgbhsv.exe \
-      --wine-user build/windows/tests/windows/wine_user.exe --prefix build/soak-wine-prefix ;;
+      --wine-user build/windows/tests/windows/wine_user.exe --prefix "$PWD/build/soak-wine-prefix" ;;
   *)
     [ "$implementation" != firefox ] || scripts/ensure-npm-packages.sh
     cmake --preset web >/dev/null

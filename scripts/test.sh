@@ -3,23 +3,27 @@
 # passes on a fresh Debian or Ubuntu machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/wine-env.sh
-source scripts/native-env.sh
+source scripts/packages.sh
 
-# The native program's end-to-end tests also take: xrdb (x11-xserver-utils)
-# for a user's text size, a session bus (dbus-daemon) and AT-SPI's Python
-# bindings for what a screen reader hears, weston for a Wayland display; its
-# package dpkg-dev (dpkg-shlibdeps), lintian and appstream (appstreamcli);
-# the web page Emscripten, and Chromium driven by Selenium for its tests;
-# the random user XTest (python3-xlib), Firefox and WebKit's WebDriver.
-scripts/ensure-packages.sh clang libclang-rt-dev llvm googletest libx11-dev desktop-file-utils xclip \
-  x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston dpkg-dev lintian appstream \
-  emscripten chromium chromium-driver python3-selenium python3-pil zip unzip shellcheck gnupg \
-  python3-xlib firefox-esr webkit2gtk-driver \
-  "${NATIVE_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+# Beyond every program's packages and the tests' builds, the native
+# program's end-to-end tests take: xrdb (x11-xserver-utils) for a user's
+# text size, a session bus (dbus-daemon) and AT-SPI's Python bindings for
+# what a screen reader hears, weston for a Wayland display; its package
+# dpkg-dev (dpkg-shlibdeps), lintian and appstream (appstreamcli); the
+# random user XTest (python3-xlib), Firefox and WebKit's WebDriver; the
+# fresh-machine check mmdebstrap.
+scripts/ensure-packages.sh clang libclang-rt-dev llvm libx11-dev desktop-file-utils xclip \
+  x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston lintian appstream \
+  python3-pil unzip shellcheck gnupg python3-xlib firefox-esr webkit2gtk-driver mmdebstrap \
+  "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${WEB_PACKAGES[@]}" \
+  "${CHROMIUM_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}"
 
 # The scripts, every one clean by shellcheck (.shellcheckrc says how).
 git ls-files -z '*.sh' | xargs -0 shellcheck
+
+# The README's first command on a new machine: scripts/run.sh in a fresh
+# Debian root with only the commit in it, which must save its screenshot.
+scripts/check-fresh.sh
 
 # Native: the conversion, the dialog and the whole program over the
 # in-memory stand-in of the Windows dialog services, the native Linux

@@ -1,8 +1,7 @@
 # shellcheck shell=bash
 # The one place that knows how this project runs Windows programs under Wine:
 # sourced by the run, screenshot, measuring and test scripts.
-# shellcheck disable=SC2034  # the sourcing scripts read it
-WINE_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 wine xvfb xauth)
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
 # Where Debian keeps Wine's own fonts (package fonts-wine, which wine pulls
 # in). Debian's Wine 8 loads fonts only from the prefix's C:\windows\Fonts
@@ -52,19 +51,22 @@ wine_prefix() {
   fi
 }
 
-# Builds rgbhsv.exe and, with any arguments, those further targets too.
+# Builds rgbhsv.exe alone.
 build_program() {
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows --target rgbhsv "$@"
+  cmake --preset windows "${PROGRAM_ONLY[@]}" >/dev/null
+  cmake --build --preset windows --target rgbhsv
 }
 
 # wine_screenshot SCENARIO FILE: rgbhsv.exe in a virtual display, in a Wine
 # desktop of its own size, posed by the end-to-end driver (SCENARIO "show":
 # as it opens; "pose": with a color entered), photographed as soon as it is
 # drawn whole, then closed. Fails, saying why, if no picture was taken.
+# The driver is one of the tests: this needs WINDOWS_PACKAGES,
+# WINE_PACKAGES, TEST_BUILD_PACKAGES and imagemagick.
 wine_screenshot() {
   local scenario="$1" out="$2"
-  build_program e2e_driver
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows --target rgbhsv e2e_driver
   mkdir -p "$(dirname "$out")"
   out="$(cd "$(dirname "$out")" && pwd)/$(basename "$out")"
   wine_prefix "$PWD/build/wine-shot" --desktop 340x150

@@ -5,7 +5,8 @@
 # commit cloned into it and nothing else of this machine, run as root with a
 # clean environment (env -i) and no display.
 #
-#   scripts/check-fresh.sh         scripts/run.sh, which must save its screenshot
+#   scripts/check-fresh.sh         scripts/run.sh, which must save its screenshot,
+#                                  then the README's cmake --install for one user
 #   scripts/check-fresh.sh --all   that, and each in a root of its own:
 #       scripts/run.sh --web, scripts/run.sh --windows, scripts/release.sh,
 #       scripts/soak.sh --actions 50 --wine, scripts/soak.sh --actions 50 --web=firefox
@@ -100,7 +101,7 @@ in_root() {
   mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
   mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$root/dev/pts"
   chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-    /bin/bash -c 'cd /root/rgbhsv && "$@"' _ "$@" </dev/null || status=$?
+    /bin/bash -c "cd /root/rgbhsv && $1" </dev/null || status=$?
   find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -n -l -t "$cache" {} +
   if [ "$status" -eq 0 ] && [ -n "$expect" ]; then
     if [ -s "$root/root/rgbhsv/$expect" ]; then
@@ -113,7 +114,7 @@ in_root() {
   return "$status"
 }
 
-# NAME EXPECTED-FILE COMMAND...: one command in a root of its own. The
+# NAME EXPECTED-FILE COMMANDS: one shell command line in a root of its own. The
 # root is removed from here, where nothing was ever mounted in it.
 failed=()
 check() {
@@ -121,29 +122,31 @@ check() {
   shift 2
   [ -z "$expect" ] || out=$fresh/$name.${expect##*.}
   rm -f "$out"
-  echo "check-fresh: $* in a new $suite root, as root, env -i, no display ($commit)"
+  echo "check-fresh: $1 in a new $suite root, as root, env -i, no display ($commit)"
   # shellcheck disable=SC2016  # expanded by the inner shell
   unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
     bash -c "$(declare -f in_root)"'; in_root "$@"' _ "$fresh/root-$name" "$fresh/cache" "$suite" \
-    "$fresh/apt-settings.conf" "$commit" "$expect" "$out" "${sources[@]}" -- "$@" >"$fresh/$name.log" 2>&1 ||
+    "$fresh/apt-settings.conf" "$commit" "$expect" "$out" "${sources[@]}" -- "$1" >"$fresh/$name.log" 2>&1 ||
     status=$?
   remove_root "$fresh/root-$name"
   if [ "$status" -eq 0 ]; then
-    echo "check-fresh: passed in $((SECONDS - start)) s: $*${out:+ (it made $expect: ${out#"$PWD"/})}"
+    echo "check-fresh: passed in $((SECONDS - start)) s: $1${out:+ (it made $expect: ${out#"$PWD"/})}"
   else
     tail -n 40 "$fresh/$name.log" >&2
-    echo "check-fresh: FAILED (exit code $status) in $((SECONDS - start)) s: $* (output in ${fresh#"$PWD"/}/$name.log)" >&2
-    failed+=("$*")
+    echo "check-fresh: FAILED (exit code $status) in $((SECONDS - start)) s: $1 (output in ${fresh#"$PWD"/}/$name.log)" >&2
+    failed+=("$1")
   fi
 }
 
-check run build/rgbhsv-screenshot.png scripts/run.sh
+# With the README's install for one user, which takes what run.sh built.
+check run build/rgbhsv-screenshot.png \
+  'scripts/run.sh && cmake --install build/native --prefix ~/.local >/dev/null && test -x ~/.local/bin/rgbhsv'
 if [ -n "$all" ]; then
-  check run-web build/rgbhsv-web-screenshot.png scripts/run.sh --web
-  check run-windows build/rgbhsv-screenshot.png scripts/run.sh --windows
+  check run-web build/rgbhsv-web-screenshot.png 'scripts/run.sh --web'
+  check run-windows build/rgbhsv-screenshot.png 'scripts/run.sh --windows'
   check release dist/SHA256SUMS scripts/release.sh
-  check soak-wine "" scripts/soak.sh --actions 50 --wine
-  check soak-firefox "" scripts/soak.sh --actions 50 --web=firefox
+  check soak-wine "" 'scripts/soak.sh --actions 50 --wine'
+  check soak-firefox "" 'scripts/soak.sh --actions 50 --web=firefox'
 fi
 [ ${#failed[@]} -eq 0 ] || fail "failed on a fresh root: $(printf '%s; ' "${failed[@]}")"
 echo "check-fresh: every command passed on a fresh root"

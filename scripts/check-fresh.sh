@@ -18,17 +18,13 @@
 # packages they download are kept in build/fresh/cache for the next run;
 # each command's output and screenshot are left in build/fresh/.
 set -euo pipefail
-usage() {
-  echo "usage: scripts/check-fresh.sh [--all]"
-}
+source "$(dirname "$0")/script-start.sh"
 all=""
-case "${1:-}" in
+case "$*" in
   "") ;;
   --all) all=1 ;;
-  -h|--help) usage; exit 0 ;;
-  *) usage >&2; exit 2 ;;
+  *) bad_usage "unknown arguments: $*" ;;
 esac
-[ $# -le 1 ] || { usage >&2; exit 2; }
 cd "$(dirname "$0")/.."
 fail() { echo "check-fresh: $*" >&2; exit 1; }
 

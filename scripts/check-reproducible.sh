@@ -8,7 +8,11 @@
 # uncommitted change to files that go into every download (LICENSE, the
 # Windows README) must be refused, and with --allow-dirty left out: the
 # same SHA256SUMS again.
+#
+#   scripts/check-reproducible.sh   after building the windows, native and web presets
 set -euo pipefail
+source "$(dirname "$0")/script-start.sh"
+[ $# -eq 0 ] || bad_usage "unknown argument: $1"
 cd "$(dirname "$0")/.."
 fail() { echo "check-reproducible: FAILED: $*" >&2; exit 1; }
 for built in build/windows/rgbhsv.exe build/native/rgbhsv build/web/site/rgbhsv.wasm; do

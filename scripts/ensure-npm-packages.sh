@@ -4,7 +4,11 @@
 # pins, when they are missing or older than the lockfile; does nothing
 # (and needs no network) otherwise. Node and npm come from the machine, or
 # else from Debian's archive.
+#
+#   scripts/ensure-npm-packages.sh
 set -euo pipefail
+source "$(dirname "$0")/script-start.sh"
+[ $# -eq 0 ] || bad_usage "unknown argument: $1"
 cd "$(dirname "$0")/../tests/web"
 
 installed=node_modules/.package-lock.json

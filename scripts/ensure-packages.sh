@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
 # Installs, from Debian's or Ubuntu's archive, whichever of the named
 # packages are missing; does nothing (and needs no network) when all are there.
+#
+#   scripts/ensure-packages.sh PACKAGE...
 set -euo pipefail
+source "$(dirname "$0")/script-start.sh"
+for package in "$@"; do
+  case "$package" in -*) bad_usage "not a package: $package" ;; esac
+done
 
 missing=()
 for package in "$@"; do

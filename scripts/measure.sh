@@ -14,9 +14,17 @@
 #  - with --web, only the web page, in headless Chromium, against a minimal
 #    Emscripten page with one field (bench/minimal_web_page.cpp) built the
 #    same way: bytes transferred (gzip -9) of the page, the script and the
-#    module; every load a first one, to the dialog showing white; one
-#    keystroke to the other group written.
+#    module; loads to the dialog showing white, on a first visit (nothing
+#    cached) and on a repeat visit; one keystroke to the other group written.
+#
+#   scripts/measure.sh         the native and Windows figures
+#   scripts/measure.sh --web   the web page's
 set -euo pipefail
+source "$(dirname "$0")/script-start.sh"
+case "$*" in
+  ""|--web) ;;
+  *) bad_usage "unknown arguments: $*" ;;
+esac
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = "--web" ]; then

@@ -6,8 +6,11 @@
 #   scripts/native-screenshot.sh show FILE   as it opens
 #   scripts/native-screenshot.sh pose FILE   with a color entered
 set -euo pipefail
+source "$(dirname "$0")/script-start.sh"
+case "${1:-}" in show|pose) ;; *) bad_usage "show or pose?" ;; esac
+if [ -z "${2:-}" ] || [ $# -gt 3 ]; then bad_usage "one file name"; fi
 cd "$(dirname "$0")/.."
-scenario=${1:?show or pose} out=${2:?a file name}
+scenario=$1 out=$2
 
 if [ "${3:-}" != --inside ]; then
   source scripts/native-env.sh

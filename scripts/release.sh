@@ -17,22 +17,19 @@
 #   scripts/release.sh --from-builds [--allow-dirty] [--sign KEYID] [DIST]
 #       the programs the presets built here, with the rest from the commit
 set -euo pipefail
-usage() {
-  echo "usage: scripts/release.sh [--from-builds] [--allow-dirty] [--sign KEYID] [DIST]" >&2
-  exit 2
-}
+source "$(dirname "$0")/script-start.sh"
 from_builds="" allow_dirty="" sign_key=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --from-builds) from_builds=1 ;;
     --allow-dirty) allow_dirty=1 ;;
-    --sign) [ $# -ge 2 ] || usage; sign_key=$2; shift ;;
-    -*) usage ;;
+    --sign) [ $# -ge 2 ] || bad_usage; sign_key=$2; shift ;;
+    -*) bad_usage "unknown argument: $1" ;;
     *) break ;;
   esac
   shift
 done
-[ $# -le 1 ] || usage
+[ $# -le 1 ] || bad_usage
 dist=$(realpath -m "${1:-dist}")  # the caller's folder, before ours
 cd "$(dirname "$0")/.."
 root=$PWD

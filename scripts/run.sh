@@ -13,21 +13,18 @@
 #   scripts/run.sh [--windows] --screenshot FILE   screenshot it to FILE in any case
 #   scripts/run.sh --web                           serve the page and open it
 set -euo pipefail
-usage() {
-  echo "usage: scripts/run.sh [--windows] [--screenshot FILE] | --web" >&2
-  exit 2
-}
+source "$(dirname "$0")/script-start.sh"
 web="" windows="" shot=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --web) web=1 ;;
     --windows) windows=1 ;;
-    --screenshot) [ $# -ge 2 ] || usage; shot=$(realpath -m "$2"); shift ;;  # the caller's folder, before ours
-    *) usage ;;
+    --screenshot) [ $# -ge 2 ] || bad_usage; shot=$(realpath -m "$2"); shift ;;  # the caller's folder, before ours
+    *) bad_usage "unknown argument: $1" ;;
   esac
   shift
 done
-[ -z "$web" ] || [ -z "$windows$shot" ] || usage
+[ -z "$web" ] || [ -z "$windows$shot" ] || bad_usage "--web goes alone"
 cd "$(dirname "$0")/.."
 
 if [ -n "$web" ]; then

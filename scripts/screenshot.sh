@@ -5,6 +5,11 @@
 #   scripts/screenshot.sh [WINDOWS-FILE [LINUX-FILE]]
 #       default docs/screenshot.png and docs/screenshot-linux.png
 set -euo pipefail
+source "$(dirname "$0")/script-start.sh"
+[ $# -le 2 ] || bad_usage
+for file in "$@"; do
+  case "$file" in -*) bad_usage "unknown argument: $file" ;; esac
+done
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 scripts/ensure-packages.sh "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" imagemagick

@@ -9,10 +9,7 @@
 #
 # Without --seed a seed is drawn, and printed.
 set -euo pipefail
-usage() {
-  echo "usage: scripts/soak.sh --gtk|--web=chromium|--web=firefox|--web=webkit|--wine [--actions N] [--seed S] [--trace]" >&2
-  exit 2
-}
+source "$(dirname "$0")/script-start.sh"
 implementation="" actions=1000 seed=$((RANDOM * 32768 + RANDOM)) trace=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -22,12 +19,12 @@ while [ $# -gt 0 ]; do
     --actions) actions=${2:-}; shift ;;
     --seed) seed=${2:-}; shift ;;
     --trace) trace=(--trace) ;;
-    *) usage ;;
+    *) bad_usage "unknown argument: $1" ;;
   esac
   shift
 done
-[ -n "$implementation" ] || usage
-[[ "$actions" =~ ^[0-9]+$ && "$seed" =~ ^[0-9]+$ ]] || usage
+[ -n "$implementation" ] || bad_usage
+[[ "$actions" =~ ^[0-9]+$ && "$seed" =~ ^[0-9]+$ ]] || bad_usage
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 source scripts/native-env.sh

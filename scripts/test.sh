@@ -1,9 +1,34 @@
 #!/usr/bin/env bash
 # Builds and runs every test: installs what is missing first, so that it
-# passes on a fresh Debian or Ubuntu machine.
+# passes on a fresh Debian or Ubuntu machine. It changes the machine: it
+# installs some 60 packages (three browsers and Wine among them), npm's
+# packages into tests/web/node_modules, and the Debian package for a moment
+# system-wide; it briefly edits LICENSE and the Windows README (restored
+# after); it makes Debian roots under build/fresh. Use a container or a
+# virtual machine you do not mind changing.
+#
+#   scripts/test.sh           every test
+#   scripts/test.sh --quick   the tests that need no display, browser or Wine
+#                             (conversion, dialog, platform, program, and the
+#                             stand-in's contract), in the native preset
 set -euo pipefail
+source "$(dirname "$0")/script-start.sh"
+quick=""
+case "$*" in
+  "") ;;
+  --quick) quick=1 ;;
+  *) bad_usage "unknown arguments: $*" ;;
+esac
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+
+if [ -n "$quick" ]; then
+  scripts/ensure-packages.sh "${NATIVE_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}"
+  cmake --preset native >/dev/null
+  cmake --build --preset native --target conversion_tests conversion_fma_tests conversion_fast_math_tests \
+    standin_contract dialog_tests platform_tests program_tests
+  exec ctest --preset quick -j "$CMAKE_BUILD_PARALLEL_LEVEL"
+fi
 
 # Beyond every program's packages and the tests' builds, the native
 # program's end-to-end tests take: xrdb (x11-xserver-utils) for a user's

@@ -8,9 +8,16 @@ screenshot of the page to FILE. Fails if it does not show white in time.
 import os
 import sys
 
-from selenium.webdriver.support.ui import WebDriverWait
+if any(argument in ("-h", "--help") for argument in sys.argv[1:]):
+    print(__doc__.strip())
+    sys.exit(0)
+if len(sys.argv) != 3 or sys.argv[2].startswith("-"):
+    print(__doc__.strip().splitlines()[-1].replace("    ", "usage: ", 1), file=sys.stderr)
+    sys.exit(2)
 
-from headless_chromium import chromium, serve
+from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
+
+from headless_chromium import chromium, serve  # noqa: E402
 
 server = serve(sys.argv[1]) if os.path.isdir(sys.argv[1]) else None
 browser = chromium("--window-size=640,360")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Measures the figures in the README, each against a minimal program of the
-# same kind built and run the same way, in the same run:
+# Measures the figures in docs/measurements.md, each against a minimal
+# program of the same kind built and run the same way, in the same run:
 #  - sizes of the executables;
 #  - rgbhsv.exe under Wine with a prefix already made: start of the process
 #    to the dialog showing white, and one keystroke to the other group

@@ -39,7 +39,7 @@ fi
 # fresh-machine check mmdebstrap.
 scripts/ensure-packages.sh clang libclang-rt-dev llvm libx11-dev desktop-file-utils xclip \
   x11-xserver-utils dbus-daemon at-spi2-core python3-pyatspi weston lintian appstream \
-  python3-pil unzip shellcheck gnupg python3-xlib firefox-esr webkit2gtk-driver mmdebstrap \
+  python3-pil unzip shellcheck gnupg diffoscope-minimal python3-xlib firefox-esr webkit2gtk-driver mmdebstrap \
   "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${WEB_PACKAGES[@]}" \
   "${CHROMIUM_PACKAGES[@]}" "${SHOT_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}"
 

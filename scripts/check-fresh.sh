@@ -116,17 +116,20 @@ failed=()
 check() {
   local name=$1 expect=$2 start=$SECONDS status=0 out=""
   shift 2
-  [ -z "$expect" ] || out=$fresh/$name.${expect##*.}
+  [ -z "$expect" ] || out=$fresh/$name-${expect##*/}
   rm -f "$out"
   echo "check-fresh: $1 in a new $suite root, as root, env -i, no display ($commit)"
+  # unshare ignores SIGTERM and SIGINT while it waits, and is killed with
+  # this script (the parent's death signal); the namespaces' first process
+  # is killed with unshare, and every other with that process.
   # shellcheck disable=SC2016  # expanded by the inner shell
-  unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
+  setpriv --pdeathsig KILL unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
     bash -c "$(declare -f in_root)"'; in_root "$@"' _ "$fresh/root-$name" "$fresh/cache" "$suite" \
     "$fresh/apt-settings.conf" "$commit" "$expect" "$out" "${sources[@]}" -- "$1" >"$fresh/$name.log" 2>&1 ||
     status=$?
   remove_root "$fresh/root-$name"
   if [ "$status" -eq 0 ]; then
-    echo "check-fresh: passed in $((SECONDS - start)) s: $1${out:+ (it made $expect: ${out#"$PWD"/})}"
+    echo "check-fresh: passed in $((SECONDS - start)) s: $1${out:+ (it made $expect, copied to ${out#"$PWD"/})}"
   else
     tail -n 40 "$fresh/$name.log" >&2
     echo "check-fresh: FAILED (exit code $status) in $((SECONDS - start)) s: $1 (output in ${fresh#"$PWD"/}/$name.log)" >&2

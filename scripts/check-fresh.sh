@@ -10,6 +10,8 @@
 #   scripts/check-fresh.sh --all   that, and each in a root of its own:
 #       scripts/run.sh --web, scripts/run.sh --windows, scripts/release.sh,
 #       scripts/soak.sh --actions 50 --wine, scripts/soak.sh --actions 50 --web=firefox
+#   scripts/check-fresh.sh --run 'COMMAND LINE'   that command line instead,
+#       for instance 'scripts/test.sh'
 #
 # Each root is made, used and removed inside mount and PID namespaces of
 # its own, so that its mounts and every daemon started in it (Xvfb,
@@ -19,10 +21,11 @@
 # each command's output and screenshot are left in build/fresh/.
 set -euo pipefail
 source "$(dirname "$0")/script-start.sh"
-all=""
+all="" run=""
 case "$*" in
   "") ;;
   --all) all=1 ;;
+  --run\ ?*) [ $# -eq 2 ] || bad_usage "--run takes one command line, quoted"; run=$2 ;;
   *) bad_usage "unknown arguments: $*" ;;
 esac
 cd "$(dirname "$0")/.."
@@ -137,6 +140,11 @@ check() {
   fi
 }
 
+if [ -n "$run" ]; then
+  check command "" "$run"
+  [ ${#failed[@]} -eq 0 ] || fail "failed on a fresh root: $run"
+  exit 0
+fi
 # With the README's install for one user, which takes what run.sh built.
 check run build/rgbhsv-screenshot.png \
   'scripts/run.sh && cmake --install build/native --prefix ~/.local >/dev/null && test -x ~/.local/bin/rgbhsv'

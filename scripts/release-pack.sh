@@ -13,7 +13,8 @@ release_environment() {
 # pack_release TREE SOURCE DIST: writes into DIST the downloads of the
 # programs built in TREE's build folders (windows, native, web), with the
 # version, LICENSE and READMEs of SOURCE, the commit's own files; then
-# SHA256SUMS over them. Every README names the commit.
+# SHA256SUMS over them. The READMEs and the package's description name the
+# commit.
 pack_release() {
   local tree=$1 source=$2 dist=$3 work version commit
   work=$(mktemp -d)
@@ -34,7 +35,7 @@ pack_release() {
   (cd "$windows" && zip -X -D -9 -q "$dist/rgbhsv-$version-windows-x64.zip" LICENSE README.txt rgbhsv.exe)
 
   # Linux: the package as CPack makes it, its times from SOURCE_DATE_EPOCH.
-  (cd "$tree/build/native" && rm -f rgbhsv_*.deb && cpack -G DEB >/dev/null)
+  (cd "$tree/build/native" && rm -f rgbhsv_*.deb && RGBHSV_RELEASE_COMMIT=$commit cpack -G DEB >/dev/null)
   cp "$tree/build/native/rgbhsv_${version}_amd64.deb" "$dist/"
 
   # The web page, in a folder of its name, with its licence and README.

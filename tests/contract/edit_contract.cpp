@@ -1,10 +1,24 @@
 // The fields as edit controls: what typing, pasting and a program's writes
 // do to their text, and which notifications the dialog hears of it.
+#include <algorithm>
+#include <cstring>
+
 #include "contract.h"
 
 namespace {
 
 using Codes = std::vector<int>;
+
+TEST_F(Contract, TextIsReadAsFarAsTheBufferHoldsAndAlwaysEnded) {
+  SetText(IDC_RED, "255");
+  for (int size : {1, 2, 4, 9}) {
+    char text[9];
+    std::memset(text, 'x', sizeof text);
+    const size_t fits = std::min<size_t>(3, static_cast<size_t>(size) - 1);
+    EXPECT_EQ(GetDlgItemTextA(dialog, IDC_RED, text, size), fits) << size;
+    EXPECT_EQ(std::string(text), std::string("255", fits)) << size;
+  }
+}
 
 TEST_F(Contract, WritesIgnoreTheLimitAndTheDigitsOnlyStyleAndAlwaysNotify) {
   SetText(IDC_RED, "12x45");

@@ -30,9 +30,9 @@ SHOT_PACKAGES=(xvfb xauth openbox xdotool x11-utils imagemagick)
 # Google Benchmark, XTest for the native timings, and a host compiler for
 # the random user's oracle. The Windows preset's tests also need Wine.
 TEST_BUILD_PACKAGES=(libgtest-dev googletest libbenchmark-dev libxtst-dev g++)
-# Making the release: the Debian package's dependencies (dpkg-shlibdeps)
-# and the zip.
-RELEASE_PACKAGES=(dpkg-dev zip)
+# Making the Debian package and the release: CPack finds the program's
+# libraries with file and dpkg-shlibdeps (dpkg-dev); then the zip.
+RELEASE_PACKAGES=(dpkg-dev file zip)
 
 # A build of a program alone configures its preset without the tests and
 # benchmarks, so that it needs none of their packages. The presets set both

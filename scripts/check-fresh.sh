@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The README's commands as a new user meets them: each in a new Debian root
 # made for the run with mmdebstrap (from the archive this machine's apt is
-# set up with, and with its settings for reaching it), with the current
-# commit cloned into it and nothing else of this machine, run as root with a
-# clean environment (env -i) and no display.
+# set up with, with its settings for reaching it and the CAs the machine
+# adds to its store), with the current commit cloned into it and nothing
+# else of this machine, run as root with a clean environment (env -i) and
+# no display.
 #
 #   scripts/check-fresh.sh         scripts/run.sh, which must save its screenshot,
 #                                  then the README's cmake --install for one user
@@ -73,6 +74,9 @@ for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/source
 done
 [ ${#sources[@]} -gt 0 ] || fail "apt has no sources here to make a root from"
 apt-config dump | grep '^Acquire::' | grep -v '^Acquire::IndexTargets' >"$fresh/apt-settings.conf"
+# And the CAs this machine adds to its store (a proxy's own, for https).
+local_cas=(/usr/local/share/ca-certificates/*.crt)
+[ -f "${local_cas[0]}" ] || local_cas=()
 
 # Runs as the first process of the namespaces: makes ROOT, clones the
 # commit into it, runs the command there, and copies out FILE (when one is
@@ -82,14 +86,22 @@ in_root() {
   set -euo pipefail
   local root=$1 cache=$2 suite=$3 settings=$4 commit=$5 expect=$6 out=$7
   shift 7
-  local sources=() status=0
+  local sources=() cas=() status=0
   while [ "$1" != -- ]; do sources+=("$1"); shift; done
   shift
+  while [ "$1" != -- ]; do cas+=("$1"); shift; done
+  shift
+  local hooks=()
+  if [ ${#cas[@]} -gt 0 ]; then
+    # shellcheck disable=SC2016  # the hook's $1 is mmdebstrap's, the root
+    hooks=(--customize-hook="copy-in ${cas[*]} /usr/local/share/ca-certificates/"
+           --customize-hook='chroot "$1" update-ca-certificates >/dev/null')
+  fi
   # shellcheck disable=SC2016  # the hook's $1 is mmdebstrap's, the root
   mmdebstrap --quiet --include=git,ca-certificates --aptopt="$settings" --skip=essential/unlink \
     --setup-hook='mkdir -p "$1/var/cache/apt/archives"' \
     --setup-hook="sync-in $cache /var/cache/apt/archives/" \
-    --customize-hook="sync-out /var/cache/apt/archives $cache" \
+    --customize-hook="sync-out /var/cache/apt/archives $cache" "${hooks[@]}" \
     "$suite" "$root" "${sources[@]}"
   git clone --quiet --no-hardlinks "$PWD" "$root/root/rgbhsv"
   git -C "$root/root/rgbhsv" checkout --quiet --detach "$commit"
@@ -128,7 +140,8 @@ check() {
   # shellcheck disable=SC2016  # expanded by the inner shell
   setpriv --pdeathsig KILL unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
     bash -c "$(declare -f in_root)"'; in_root "$@"' _ "$fresh/root-$name" "$fresh/cache" "$suite" \
-    "$fresh/apt-settings.conf" "$commit" "$expect" "$out" "${sources[@]}" -- "$1" >"$fresh/$name.log" 2>&1 ||
+    "$fresh/apt-settings.conf" "$commit" "$expect" "$out" "${sources[@]}" -- "${local_cas[@]}" -- "$1" \
+    >"$fresh/$name.log" 2>&1 ||
     status=$?
   remove_root "$fresh/root-$name"
   if [ "$status" -eq 0 ]; then

@@ -16,5 +16,9 @@ if [ -f "$installed" ] && [ "$installed" -nt package-lock.json ]; then
   exit 0
 fi
 command -v npm >/dev/null || ../../scripts/ensure-packages.sh npm
+# npm trusts the machine's CA store, as apt, git and curl do, so that a
+# CA the machine adds (a proxy's own) counts as it does for them.
+store=()
+[ ! -f /etc/ssl/certs/ca-certificates.crt ] || store=(--cafile=/etc/ssl/certs/ca-certificates.crt)
 echo "Installing the web tests' npm packages (npm ci)"
-npm ci --no-audit --no-fund --loglevel=error
+npm ci --no-audit --no-fund --loglevel=error "${store[@]}"

@@ -107,6 +107,9 @@ in_root() {
   git -C "$root/root/rgbhsv" checkout --quiet --detach "$commit"
   # The packages already downloaded, as links into the root's apt cache.
   find "$cache" -maxdepth 1 -name '*.deb' -exec ln -f -t "$root/var/cache/apt/archives" {} +
+  # The root a mount point of its own, as a machine's root is: unshare in
+  # it (a nested check) makes its mounts private from there.
+  mount --bind "$root" "$root"
   mount -t proc proc "$root/proc"
   mount -t sysfs -o ro sysfs "$root/sys"
   mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"

@@ -116,7 +116,11 @@ in_root() {
   mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$root/dev/pts"
   chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
     /bin/bash -c "cd /root/rgbhsv && $1" </dev/null || status=$?
-  find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -n -l -t "$cache" {} +
+  # Back to the root's own folder, where the packages it downloaded can be
+  # linked into the cache (not across the bind mount): a cache is no test.
+  umount -R -l "$root"
+  find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -n -l -t "$cache" {} + ||
+    echo "check-fresh: the packages downloaded were not all kept for the next run" >&2
   if [ "$status" -eq 0 ] && [ -n "$expect" ]; then
     if [ -s "$root/root/rgbhsv/$expect" ]; then
       cp "$root/root/rgbhsv/$expect" "$out"

@@ -36,7 +36,7 @@ case "$implementation" in
   gtk) packages+=(python3-xlib python3-pyatspi at-spi2-core dbus-daemon openbox xclip) ;;
   wine) packages+=("${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}") ;;
   chromium) packages+=("${WEB_PACKAGES[@]}" "${CHROMIUM_PACKAGES[@]}") ;;
-  firefox) packages+=("${WEB_PACKAGES[@]}" firefox-esr) ;;
+  firefox) packages+=("${WEB_PACKAGES[@]}" firefox-esr python3-selenium) ;;  # the engines share a Python layer
   webkit) packages+=("${WEB_PACKAGES[@]}" webkit2gtk-driver python3-selenium) ;;
 esac
 scripts/ensure-packages.sh "${packages[@]}"

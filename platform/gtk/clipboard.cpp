@@ -1,7 +1,7 @@
 // The clipboard. What the program copies is offered from memory, so that a
 // paste of it needs no round trip; the text of another program's clipboard
-// is asked for without a nested main loop, and the user's keys meanwhile
-// wait for the paste, as they would in a Windows message queue.
+// (or the primary selection) is asked for without a nested main loop, while
+// the dialog manager keeps the user's input after the paste waiting.
 #include "gtk_internals.h"
 
 namespace {
@@ -15,64 +15,45 @@ void OfferText(GtkClipboard*, GtkSelectionData* data, guint, gpointer) {
 
 void Released(GtkClipboard*, gpointer) { gtkwin::records().ownsClipboard = false; }
 
-void Replay(HWND dialog, GdkEvent* event) {
-  if (event->type == GDK_KEY_PRESS) gtkwin::OnKeyPress(nullptr, &event->key, dialog);
-  if (event->type == GDK_KEY_RELEASE) gtkwin::OnKeyRelease(nullptr, &event->key, dialog);
-  gdk_event_free(event);
+// Each request is numbered, so that an answer that comes after its wait has
+// ended is not taken for the answer to a later one.
+guint& LastRequest() {
+  static guint serial = 0;
+  return serial;
 }
 
-void Received(const char* text) {
-  gtkwin::Records& r = gtkwin::records();
-  HWND edit = dialog_manager::IfLive(r.pasteInto);
-  r.pasteInto = nullptr;
-  if (edit) dialog_manager::TextPasted(edit, text);
-  gtkwin::ReplayHeld();
+void Answer(gpointer request, const std::string* text) {
+  if (GPOINTER_TO_UINT(request) != LastRequest() || !dialog_manager::Waiting()) return;
+  ++LastRequest();  // answered: nothing more is taken for it
+  dialog_manager::TextArrived(text);
 }
 
-void TextFromGtk(GtkClipboard*, const gchar* text, gpointer received) {
-  reinterpret_cast<void (*)(const char*)>(received)(text ? text : "");
+void TextFromGtk(GtkClipboard*, const gchar* text, gpointer request) {
+  const std::string received = text ? text : "";
+  Answer(request, text ? &received : nullptr);
 }
 
 // Another program's bytes need not be UTF-8; GDK's own conversion of such
-// bytes prints a warning and gives nothing, so they are taken as they are
-// and what is not UTF-8 becomes U+FFFD.
-void BytesReceived(GtkClipboard* clipboard, GtkSelectionData* data, gpointer received) {
+// bytes prints a warning and gives nothing, so they are taken as they are,
+// and the edit rules make them valid.
+void BytesReceived(GtkClipboard* clipboard, GtkSelectionData* data, gpointer request) {
   const gint length = gtk_selection_data_get_length(data);
   if (length < 0) {  // not offered as UTF-8: the other text forms, as GTK converts them
-    gtk_clipboard_request_text(clipboard, TextFromGtk, received);
+    gtk_clipboard_request_text(clipboard, TextFromGtk, request);
     return;
   }
-  gchar* text = g_utf8_make_valid(reinterpret_cast<const gchar*>(gtk_selection_data_get_data(data)), length);
-  reinterpret_cast<void (*)(const char*)>(received)(text);
-  g_free(text);
+  const std::string received(reinterpret_cast<const char*>(gtk_selection_data_get_data(data)),
+                             static_cast<size_t>(length));
+  Answer(request, &received);
+}
+
+// An owner that does not answer in time has nothing to paste.
+gboolean WaitEnded(gpointer request) {
+  Answer(request, nullptr);
+  return G_SOURCE_REMOVE;
 }
 
 }  // namespace
-
-namespace gtkwin {
-
-void ReplayHeld() {
-  Records& r = records();
-  // The keys that waited, in order, until one of them pastes again.
-  while (!r.held.empty() && !r.pasteInto && !r.primaryInto) {
-    const auto next = r.held.front();
-    r.held.erase(r.held.begin());
-    Replay(next.first, next.second);
-  }
-}
-
-void RequestText(GdkAtom selection, void (*received)(const char* text)) {
-  gtk_clipboard_request_contents(gtk_clipboard_get(selection), gdk_atom_intern_static_string("UTF8_STRING"),
-                                 BytesReceived, reinterpret_cast<gpointer>(received));
-}
-
-bool HoldWhilePasting(HWND dialog, GdkEventKey* event) {
-  if (!records().pasteInto && !records().primaryInto) return false;
-  records().held.emplace_back(dialog, gdk_event_copy(reinterpret_cast<GdkEvent*>(event)));
-  return true;
-}
-
-}  // namespace gtkwin
 
 namespace backend {
 
@@ -96,14 +77,24 @@ void PutOnClipboard(const std::string& text) {
   gtk_target_list_unref(list);
 }
 
-void Paste(HWND edit) {
+void RequestText(dialog_manager::TextSource source) {
   gtkwin::Records& r = gtkwin::records();
-  if (r.ownsClipboard) {
-    dialog_manager::TextPasted(edit, r.copied);
-  } else if (!r.pasteInto) {
-    r.pasteInto = edit;
-    gtkwin::RequestText(GDK_SELECTION_CLIPBOARD, Received);
+  if (source == dialog_manager::TextSource::Clipboard && r.ownsClipboard) {
+    dialog_manager::TextArrived(&r.copied);
+    return;
   }
+  const gpointer request = GUINT_TO_POINTER(++LastRequest());
+  const GdkAtom selection =
+      source == dialog_manager::TextSource::Selection ? GDK_SELECTION_PRIMARY : GDK_SELECTION_CLIPBOARD;
+  g_timeout_add(gtkwin::kPasteWaitMs, WaitEnded, request);
+  gtk_clipboard_request_contents(gtk_clipboard_get(selection), gdk_atom_intern_static_string("UTF8_STRING"),
+                                 BytesReceived, request);
+}
+
+// Screen readers hear that the dialog is busy while a paste waits.
+void ShowBusy(HWND dialog, bool busy) {
+  AtkObject* accessible = gtk_widget_get_accessible(gtkwin::Widget(dialog));
+  if (accessible) atk_object_notify_state_change(accessible, ATK_STATE_BUSY, busy);
 }
 
 }  // namespace backend

@@ -2,9 +2,9 @@
 // pasting, deleting and writing do; the entry only shows the result. Keys
 // reach the dialog manager before GTK sees them, after the entry's input
 // method, whose commits are typed text. What GTK would insert or delete by
-// other means (drag and drop, the middle button's paste) is taken from it
-// before it changes the entry, put through the same rules as a paste or a
-// deletion, and notified once, however many steps GTK takes for it.
+// other means (a drop, a drag moving text away) is taken from it before it
+// changes the entry, put through the same rules as a paste or a deletion,
+// and notified once, however many steps GTK takes for it.
 #include <algorithm>
 #include <cstring>
 
@@ -48,86 +48,111 @@ void ShowEdit(HWND edit) {
 namespace gtkwin {
 
 bool InputMethodTakes(HWND edit, GdkEventKey* event) {
-  edit->native->typing = true;
-  const bool taken = gtk_entry_im_context_filter_keypress(GTK_ENTRY(Widget(edit)), event);
-  if (dialog_manager::IfLive(edit)) edit->native->typing = false;
-  return taken;
+  return gtk_entry_im_context_filter_keypress(GTK_ENTRY(Widget(edit)), event);
 }
 
 bool Composing(HWND edit) { return edit->native->composing; }
 
-static gboolean FlushChange(gpointer data) {
-  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
-  if (edit) {
-    const edit::Notifications pending = edit->native->pending;
-    edit->native->pending = {};
-    edit->native->flushQueued = false;
-    dialog_manager::NotifyEdit(edit, pending);
+// Applies what GTK deleted and did not replace, and sends what GTK's steps
+// of one action changed, once.
+static void Flush(HWND edit) {
+  NativeWindow& native = *edit->native;
+  if (native.deletePending) {
+    native.deletePending = false;
+    native.pending |= dialog_manager::UserDeleted(edit, native.deleteStart, native.deleteEnd);
+    backend::ShowEdit(edit);
+  }
+  const edit::Notifications pending = native.pending;
+  native.pending = {};
+  native.flushQueued = false;
+  dialog_manager::NotifyEdit(edit, pending);
+}
+
+static gboolean FlushWhenIdle(gpointer data) {
+  if (HWND edit = dialog_manager::IfLive(static_cast<HWND>(data))) {
+    if (edit->native->flushQueued) Flush(edit);
   }
   return G_SOURCE_REMOVE;
 }
 
-// Shows what GTK's step did and gathers its notifications, to be sent once
-// GTK has taken every step of the user's action.
-static void GatherUntilIdle(HWND edit, const edit::Notifications& n) {
-  backend::ShowEdit(edit);
-  edit->native->pending |= n;
-  if (!edit->native->flushQueued) {
-    edit->native->flushQueued = true;
-    g_idle_add(FlushChange, edit);
+void FlushChanges() {
+  for (const auto& native : records().natives) {
+    HWND edit = WindowOf(native->widget);
+    if (dialog_manager::IfLive(edit) && edit->kind == WindowKind::Edit && native->flushQueued) Flush(edit);
   }
 }
 
-// What the input method commits is typed, character by character, over
-// the selection, which GTK would have deleted first; what comes in by
-// other means (a drop, the middle button's paste) is held to the rules of
-// a paste.
+bool PostInput(HWND dialog, const dialog_manager::Input& input) {
+  FlushChanges();
+  return dialog_manager::Post(dialog, input);
+}
+
+static void FlushLater(HWND edit) {
+  if (!edit->native->flushQueued) {
+    edit->native->flushQueued = true;
+    g_idle_add(FlushWhenIdle, edit);
+  }
+}
+
+// What is dropped is held to the rules of a paste; every other insertion
+// (an input method's commit, in a key press or on its own) is typed into
+// this field, over what GTK deleted for it just before.
 static void OnInsertText(GtkEditable* editable, gchar* text, gint length, gint* position, gpointer data) {
   g_signal_stop_emission_by_name(editable, "insert-text");
   HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!edit || !text) return;
   const std::string inserted(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
-  if (edit->native->typing || edit->native->composed) {
-    edit->native->composed = false;
-    dialog_manager::TextTyped(edit->parent, inserted);
+  NativeWindow& native = *edit->native;
+  if (native.dropping) {
+    native.pending |= dialog_manager::UserInserted(edit, static_cast<size_t>(std::max(*position, 0)), inserted);
+    backend::ShowEdit(edit);
+    FlushLater(edit);
   } else {
-    GatherUntilIdle(edit, dialog_manager::UserInserted(edit, static_cast<size_t>(std::max(*position, 0)), inserted));
+    dialog_manager::Input typed;
+    typed.kind = dialog_manager::InputKind::Typed;
+    typed.window = edit;
+    typed.text = inserted;
+    if (native.deletePending) {
+      native.deletePending = false;
+      typed.start = static_cast<long long>(native.deleteStart);
+      typed.end = static_cast<long long>(native.deleteEnd);
+    }
+    PostInput(edit->parent, typed);
   }
   if (dialog_manager::IfLive(edit)) *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
 }
 
+// Held until GTK is idle: what an insertion follows at once is the
+// selection it replaces.
 static void OnDeleteText(GtkEditable* editable, gint start, gint end, gpointer data) {
   g_signal_stop_emission_by_name(editable, "delete-text");
   HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
-  if (!edit || edit->native->typing || edit->native->composed) return;
+  if (!edit) return;
+  NativeWindow& native = *edit->native;
+  if (native.deletePending) Flush(edit);
   const size_t length = edit::Length(edit->edit);
-  const auto at = [&](gint p) { return p < 0 ? length : static_cast<size_t>(p); };
-  GatherUntilIdle(edit, dialog_manager::UserDeleted(edit, at(start), at(end)));
+  const auto at = [&](gint p) { return p < 0 ? length : std::min(static_cast<size_t>(p), length); };
+  native.deletePending = true;
+  native.deleteStart = std::min(at(start), at(end));
+  native.deleteEnd = std::max(at(start), at(end));
+  FlushLater(edit);
 }
 
 static void OnPreeditChanged(GtkEntry*, gchar* preedit, gpointer data) {
   HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
-  if (!edit) return;
-  edit->native->composing = preedit && *preedit;
-  if (edit->native->composing) edit->native->composed = true;
+  if (edit) edit->native->composing = preedit && *preedit;
 }
 
-// The middle button pastes the primary selection where it is pressed, as
-// GTK's entry would, but with the selection's bytes as the clipboard's are
-// taken (RequestText), and held to the rules of a paste.
-static void PrimaryReceived(const char* text) {
-  Records& r = records();
-  HWND edit = dialog_manager::IfLive(r.primaryInto);
-  r.primaryInto = nullptr;
-  if (edit) GatherUntilIdle(edit, dialog_manager::UserInserted(edit, std::min(r.primaryAt, edit::Length(edit->edit)),
-                                                               text));
-  ReplayHeld();
+// A drop's insertion is GTK's handling of the drop's data.
+static void OnDropStarts(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData*, guint, guint, gpointer data) {
+  if (HWND edit = dialog_manager::IfLive(static_cast<HWND>(data))) edit->native->dropping = true;
+}
+static void OnDropEnds(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData*, guint, guint, gpointer data) {
+  if (HWND edit = dialog_manager::IfLive(static_cast<HWND>(data))) edit->native->dropping = false;
 }
 
-static gboolean OnButtonPress(GtkWidget* entry, GdkEventButton* event, gpointer data) {
-  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
-  if (!edit || event->button != GDK_BUTTON_MIDDLE || event->type != GDK_BUTTON_PRESS) return FALSE;
-  if (records().primaryInto || records().pasteInto) return TRUE;  // one paste at a time
+// The character position under the pointer, as GTK's entry places it.
+static size_t PositionAt(GtkWidget* entry, GdkEventButton* event) {
   // The pointer in the entry's coordinates, then in its layout's text.
   int originX = 0, originY = 0, layoutX = 0, layoutY = 0;
   gdk_window_get_origin(gtk_widget_get_window(entry), &originX, &originY);
@@ -143,10 +168,24 @@ static gboolean OnButtonPress(GtkWidget* entry, GdkEventButton* event, gpointer 
   const char* text = gtk_entry_get_text(GTK_ENTRY(entry));
   size_t at = static_cast<size_t>(g_utf8_pointer_to_offset(text, text + std::min<size_t>(byte, std::strlen(text))));
   if (trailing > 0 && shown && *shown) at += 1;
-  gtk_widget_grab_focus(entry);
-  records().primaryInto = edit;
-  records().primaryAt = at;
-  RequestText(GDK_SELECTION_PRIMARY, PrimaryReceived);
+  return at;
+}
+
+// The middle button pastes the primary selection where it is pressed, as
+// GTK's entry would, but held to the rules of a paste and in its place
+// among the user's input. While a paste waits, the other buttons' presses
+// wait too, as presses that put the focus and the caret where they are.
+static gboolean OnButtonPress(GtkWidget* entry, GdkEventButton* event, gpointer data) {
+  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
+  if (!edit || event->type != GDK_BUTTON_PRESS) return dialog_manager::Waiting();
+  const bool middle = event->button == GDK_BUTTON_MIDDLE;
+  if (!middle && !dialog_manager::Waiting()) return FALSE;
+  dialog_manager::Input input;
+  input.kind = middle ? dialog_manager::InputKind::Pasted : dialog_manager::InputKind::Pressed;
+  input.source = dialog_manager::TextSource::Selection;
+  input.window = edit;
+  input.start = input.end = static_cast<long long>(PositionAt(entry, event));
+  PostInput(edit->parent, input);
   return TRUE;
 }
 
@@ -177,6 +216,8 @@ GtkWidget* NewEdit(HWND edit) {
   g_signal_connect(entry, "copy-clipboard", G_CALLBACK(OnCopy), edit);
   g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
   g_signal_connect(entry, "button-press-event", G_CALLBACK(OnButtonPress), edit);
+  g_signal_connect(entry, "drag-data-received", G_CALLBACK(OnDropStarts), edit);
+  g_signal_connect_after(entry, "drag-data-received", G_CALLBACK(OnDropEnds), edit);
   return entry;
 }
 

@@ -8,7 +8,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "../shared/backend.h"
@@ -20,9 +19,12 @@ struct NativeWindow {
   gulong deleteHandler = 0;     // and delete
   edit::Notifications pending;  // edits: of GTK's steps, not yet sent
   bool flushQueued = false;     // edits: to be sent when GTK is idle
-  bool typing = false;          // edits: the input method is handling a key
+  // Edits: what GTK deleted, not yet applied: the selection that typed
+  // text replaces, if text follows at once, or else a deletion of GTK's own.
+  bool deletePending = false;
+  size_t deleteStart = 0, deleteEnd = 0;
+  bool dropping = false;        // edits: GTK is inserting what was dropped
   bool composing = false;       // edits: the input method shows a composition
-  bool composed = false;        // edits: and has since, its commit still to come
   cairo_t* cairo = nullptr;     // while the window paints
 };
 
@@ -39,11 +41,12 @@ struct Records {
   double dpi = 96;   // the display's font resolution, GDK's DPI scale in it
   std::string copied;          // what the program last put on the clipboard
   bool ownsClipboard = false;  // and still owns it
-  HWND pasteInto = nullptr;    // an edit waiting for the clipboard's answer
-  HWND primaryInto = nullptr;  // an edit waiting for the primary selection's (a middle click)
-  size_t primaryAt = 0;        // where the middle button was, in characters
-  std::vector<std::pair<HWND, GdkEvent*>> held;  // the user's keys since, to follow it
 };
+
+// How long a paste waits for another program's text: a busy owner answers
+// within it, and one that never answers does not hold the user's input up
+// for longer.
+constexpr guint kPasteWaitMs = 3000;
 
 Records& records();
 // A font's size in pixels at the display's resolution, as Windows sizes
@@ -63,16 +66,11 @@ gboolean OnKeyRelease(GtkWidget* window, GdkEventKey* event, gpointer dialog);
 // A key in a field offered to its input method first: true if the input
 // method took it (what it commits is typed text).
 bool InputMethodTakes(HWND edit, GdkEventKey* event);
-// Whether a key must wait for a paste still waiting for the clipboard; it
-// is then held, and handled once the paste is done.
-bool HoldWhilePasting(HWND dialog, GdkEventKey* event);
-// Handles the keys held while a paste waited, in order, until one of them
-// pastes again.
-void ReplayHeld();
-// Asks for a selection's text (CLIPBOARD or PRIMARY), and hands it to
-// `received` once it comes: the bytes as they are offered, made valid
-// UTF-8 here, or else in whatever form GTK can convert.
-void RequestText(GdkAtom selection, void (*received)(const char* text));
+// GTK's own changes to edits gathered so far, applied and notified: before
+// the next input of the user's is handled.
+void FlushChanges();
+// The user's input, after GTK's own changes so far.
+bool PostInput(HWND dialog, const dialog_manager::Input& input);
 // Whether the field's input method is composing.
 bool Composing(HWND edit);
 

@@ -76,15 +76,19 @@ HWND FieldWithFocus(HWND dialog) {
 }  // namespace
 
 // A key pressed or released in the dialog: the field's input method sees
-// it first, then the dialog manager; what neither takes is GTK's.
+// it first, then the dialog manager; what neither takes is GTK's. While a
+// paste waits, the key waits too, for the dialog manager alone.
 static gboolean OnKey(GdkEventKey* event, gpointer data, bool down) {
   HWND dialog = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!dialog) return FALSE;
-  if (HoldWhilePasting(dialog, event)) return TRUE;
+  FlushChanges();
+  dialog_manager::Input input;
+  input.kind = down ? dialog_manager::InputKind::KeyDown : dialog_manager::InputKind::KeyUp;
+  input.key = KeyOf(event, GetFocus());
+  if (dialog_manager::Waiting()) return PostInput(dialog, input);
   HWND field = FieldWithFocus(dialog);
   if (field && InputMethodTakes(field, event)) return TRUE;
-  const dialog_manager::KeyPress key = KeyOf(event, GetFocus());
-  return down ? dialog_manager::KeyDown(dialog, key) : dialog_manager::KeyUp(dialog, key);
+  return PostInput(dialog, input);
 }
 
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer dialog) { return OnKey(event, dialog, true); }

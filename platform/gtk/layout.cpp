@@ -28,13 +28,21 @@ backend::BaseUnits Measure(const std::string& family, int points) {
   return {(width / 26 + 1) / 2, ascent + descent};
 }
 
-void OnClicked(GtkButton*, gpointer button) {
-  if (HWND b = dialog_manager::IfLive(static_cast<HWND>(button))) dialog_manager::Notify(b, BN_CLICKED);
+// The user's input, in its place after what came before it.
+void PostFor(HWND control, dialog_manager::InputKind kind) {
+  HWND window = dialog_manager::IfLive(control);
+  if (!window) return;
+  dialog_manager::Input input;
+  input.kind = kind;
+  input.window = window;
+  gtkwin::PostInput(window->parent ? window->parent : window, input);
 }
+
+void OnClicked(GtkButton*, gpointer button) { PostFor(static_cast<HWND>(button), dialog_manager::InputKind::Clicked); }
 
 // The close box asks, as WM_CLOSE; the dialog decides.
 gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer dialog) {
-  SendMessageA(static_cast<HWND>(dialog), WM_CLOSE, 0, 0);
+  PostFor(static_cast<HWND>(dialog), dialog_manager::InputKind::Closed);
   return TRUE;
 }
 
@@ -50,7 +58,7 @@ void OnRealize(GtkWidget* window, gpointer) {
 // follows GTK's.
 void OnSetFocus(GtkWindow*, GtkWidget* widget, gpointer) {
   HWND w = gtkwin::WindowOf(widget);
-  if (w && w != GetFocus()) SetFocus(w);
+  if (w && w != GetFocus()) PostFor(w, dialog_manager::InputKind::Pressed);
 }
 
 GtkWidget* NewControl(HWND control) {

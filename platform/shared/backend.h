@@ -65,10 +65,14 @@ void EraseBackground(HDC dc);
 // The outside world.
 // WM_COPY and WM_CUT: the text on the clipboard.
 void PutOnClipboard(const std::string& text);
-// WM_PASTE: the clipboard's text to the edit, through
-// dialog_manager::TextPasted, now or, where the clipboard has to be asked,
-// when it answers, and then before any input of the user's that came after.
-void Paste(HWND edit);
+// A paste's text: the clipboard's or the primary selection's, to
+// dialog_manager::TextArrived, now or, where the owner has to be asked,
+// when it answers; with null if it brings no text, at the latest a few
+// seconds on, so that the user's input never waits for ever.
+void RequestText(dialog_manager::TextSource source);
+// The dialog is busy (a paste waits, and the user's input with it) or no
+// longer: said to screen readers, and to those who wait for it.
+void ShowBusy(HWND dialog, bool busy);
 void Beep(UINT type);  // MessageBeep
 // The color chooser on a record already checked (size, custom colors):
 // TRUE with rgbResult set if the user chose, and the custom colors updated.

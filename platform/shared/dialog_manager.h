@@ -108,35 +108,61 @@ enum class KeyUse { Platform, Dialog, Cut, Copy, Paste };
 // key, the modifiers, the focus's kind and whether an edit has a selection
 // are looked at, not the character: a key that only types is the
 // platform's here, and reaches the dialog as KeyDown's character or as
-// TextTyped.
+// typed text.
 KeyUse UseOf(HWND focus, const KeyPress& key, bool down);
-// A key pressed: to IsDialogMessageA as a Windows dialog's modal loop hands
-// it on (Tab, Escape, Enter; the others to the focus as WM_KEYDOWN, or
-// WM_SYSKEYDOWN with Alt), then the character it types to a focused edit as
-// WM_CHAR, as TranslateMessage would. True if the dialog took it: the
-// platform must then do nothing more with it.
-bool KeyDown(HWND dialog, const KeyPress& key);
-bool KeyUp(HWND dialog, const KeyPress& key);
-// Text the user typed other than key by key (an input method's commit, a
-// phone's keyboard, dictation): each character to the focused edit as
-// WM_CHAR, held to the typing rules as a key's character is.
-void TextTyped(HWND dialog, const std::string& text);
-// Text pasted or dropped into an edit by the platform's own means: at the
-// edit's selection, by the rules of WM_PASTE.
+
+// One action of the user's, as an implementation reports it.
+enum class InputKind {
+  KeyDown,   // key: to IsDialogMessageA as a Windows dialog's loop hands it on, then its character as WM_CHAR
+  KeyUp,     // key
+  Typed,     // text typed other than key by key (an input method's commit, a phone's keyboard, dictation)
+  Pasted,    // text pasted or dropped, by the rules of WM_PASTE; or fetched from `source`
+  Deleted,   // the field's characters start..end taken away (dragged out)
+  Cut,       // the field's selection cut
+  Undone,    // the field's last edit undone
+  Replaced,  // the field's text as the platform changed it by means it could not stop; the caret at `end`
+  Pressed,   // the pointer pressed on a control: the focus, and a field's selection start..end
+  Tapped,    // a field touched: focused with its number selected, as Tab does it
+  Clicked,   // a button
+  Closed,    // the close box
+};
+// Where a paste's text is: with the input, or on the clipboard or the
+// primary selection, to be asked for (backend::RequestText).
+enum class TextSource { Given, Clipboard, Selection };
+struct Input {
+  InputKind kind = InputKind::KeyDown;
+  HWND window = nullptr;  // the control it is for; null: the focus
+  KeyPress key;
+  // A field's selection as the user had it (characters; end < 0: the end
+  // of the text), or where a paste goes; start < 0: the field's own.
+  long long start = -1, end = -1;
+  std::string text;
+  TextSource source = TextSource::Given;
+  bool pasted = false;  // Replaced: the change was a paste
+};
+// The user's input, in the order the user made it. A paste whose text must
+// be asked for parks what comes after it (keys, clicks, text) until its
+// text is in the field and its change notified; then what was parked is
+// handled, in order. True if the platform must do nothing more with the
+// input: the dialog took the key, or it was parked.
+bool Post(HWND dialog, const Input& input);
+// The text of the paste that was asked for, or null if none came (nothing
+// on the clipboard, no text, no answer in time); a late answer to a paste
+// whose wait has ended is not passed on.
+void TextArrived(const std::string* text);
+// Whether a paste is waiting for its text, and the user's input with it.
+bool Waiting();
+
+// Text pasted into an edit at its selection, by the rules of WM_PASTE.
 void TextPasted(HWND edit, const std::string& text);
-// A change the platform made to an edit's text by means it could not stop
-// (autofill, an input method that edits in place), known only by the text
-// after it and the caret: the difference applied as a deletion, then as
-// typed text, or pasted text where the platform says it was pasted.
-void TextReplaced(HWND edit, const std::string& after, size_t caretAfter, bool pasted);
 
 // A control's notification to its dialog (WM_COMMAND with its ID and code).
 void Notify(HWND control, WORD code);
 // An edit's caret or selection where the user has put it (character
 // offsets; start > end is taken as end..start).
 void UserSelected(HWND edit, size_t start, size_t end);
-// Text that the implementation's own means (a drop, the middle button's
-// paste) insert into an edit, or characters start..end they delete: held
+// Text that the implementation's own means (a drop, in steps of its own)
+// insert into an edit, or characters start..end they delete: held
 // to the edit rules as a paste or a deletion is, and shown by the
 // implementation, which then sends the notifications these return
 // (NotifyEdit), once for all the steps of one action of the user.

@@ -54,12 +54,42 @@ void DeleteFromCaret(HWND edit, long long to) {
   Send(edit, edit::Clear(e));
 }
 
+// The keys that move the caret, from its end of the selection, as Windows'
+// edit control moves it; with Shift the selection's other end stays.
+// The user's own keys do this on the platform, which shows the caret; only
+// a key the platform has let go (one that waited for a paste) comes here.
+// Ctrl moves it by words: to a word's start, words ending at spaces.
+void MoveCaret(HWND edit, WPARAM key, bool shift, bool control) {
+  edit::EditState& e = edit->edit;
+  const size_t length = edit::Length(e);
+  const auto space = [&](size_t at) { return e.text[edit::ByteOffset(e.text, at)] == ' '; };
+  size_t caret = e.selEnd;
+  if (key == VK_HOME) caret = 0;
+  if (key == VK_END) caret = length;
+  if (key == VK_LEFT && caret > 0) {
+    --caret;
+    while (control && caret > 0 && space(caret)) --caret;
+    while (control && caret > 0 && !space(caret - 1)) --caret;
+  }
+  if (key == VK_RIGHT && caret < length) {
+    ++caret;
+    while (control && caret < length && !space(caret)) ++caret;
+    while (control && caret < length && space(caret)) ++caret;
+  }
+  const size_t anchor = shift ? e.selStart : caret;
+  edit::Select(e, static_cast<long long>(anchor), static_cast<long long>(caret));
+  backend::ShowEdit(edit);
+}
+
 // The keys that edit without typing a character, as Windows' edit control
-// binds them; the ones that move the caret are the platform's.
+// binds them.
 void EditKey(HWND edit, WPARAM key) {
   if (GetKeyState(VK_MENU) < 0) return;
   const bool shift = GetKeyState(VK_SHIFT) < 0, control = GetKeyState(VK_CONTROL) < 0;
-  if (key == VK_DELETE && !(shift && control)) {
+  if (key == VK_HOME || key == VK_END || key == VK_LEFT || key == VK_RIGHT) {
+    backend::ReadSelection(edit);
+    MoveCaret(edit, key, shift, control);
+  } else if (key == VK_DELETE && !(shift && control)) {
     backend::ReadSelection(edit);
     const long long caret = static_cast<long long>(edit->edit.selStart);
     if (edit->edit.selStart != edit->edit.selEnd) {
@@ -138,7 +168,8 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       Send(window, edit::Clear(e));
       return 0;
     case WM_PASTE:
-      backend::Paste(window);
+      backend::ReadSelection(window);
+      FetchPaste(window, TextSource::Clipboard, e.selStart, e.selEnd);
       return 0;
     case WM_CLEAR:
       backend::ReadSelection(window);

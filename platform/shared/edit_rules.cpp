@@ -16,8 +16,8 @@ std::string ValidUtf8(const std::string& text) {
   for (size_t at = 0; at < text.size();) {
     char32_t point;
     const size_t size = DecodeCharacter(text, at, &point);
-    valid.append(size ? text.substr(at, size) : "?");
-    at += size ? size : 1;
+    valid.append(size ? text.substr(at, size) : "\xEF\xBF\xBD");  // U+FFFD
+    at += size ? size : InvalidSequenceLength(text, at);
   }
   return valid;
 }
@@ -77,6 +77,34 @@ size_t DecodeCharacter(const std::string& text, size_t at, char32_t* point) {
   }
   if (p < lowest || p > 0x10FFFF || (p >= 0xD800 && p <= 0xDFFF)) return 0;
   *point = p;
+  return size;
+}
+
+// The lead byte's range of a second byte is narrower where the shortest
+// form or the surrogates or the end of Unicode would be passed.
+size_t InvalidSequenceLength(const std::string& text, size_t at) {
+  const auto first = static_cast<unsigned char>(text[at]);
+  size_t needed = 0;
+  unsigned char low = 0x80, high = 0xBF;
+  if (first >= 0xC2 && first <= 0xDF) {
+    needed = 1;
+  } else if (first >= 0xE0 && first <= 0xEF) {
+    needed = 2;
+    if (first == 0xE0) low = 0xA0;
+    if (first == 0xED) high = 0x9F;
+  } else if (first >= 0xF0 && first <= 0xF4) {
+    needed = 3;
+    if (first == 0xF0) low = 0x90;
+    if (first == 0xF4) high = 0x8F;
+  }
+  size_t size = 1;
+  while (size <= needed && at + size < text.size()) {
+    const auto next = static_cast<unsigned char>(text[at + size]);
+    if (next < low || next > high) break;
+    low = 0x80;
+    high = 0xBF;
+    ++size;
+  }
   return size;
 }
 

@@ -4,8 +4,10 @@
 // notifications the parent hears, in order. Pure: the dialog manager keeps
 // an EditState per field and applies these.
 //
-// The text is UTF-8, always valid: what comes in otherwise has each byte
-// that starts no valid character replaced by '?'. Positions, the selection
+// The text is UTF-8, always valid: what comes in otherwise has each
+// maximal invalid sequence (the longest start of a character that is not
+// completed, or else one byte) replaced by one U+FFFD, as the Unicode
+// standard recommends and browsers decode. Positions, the selection
 // and the limit count characters, as Windows' edit control counts its
 // characters, so that no edit cuts a character in half.
 #ifndef RGBHSV_PLATFORM_SHARED_EDIT_RULES_H
@@ -82,6 +84,9 @@ Change Difference(const std::string& before, const std::string& after, size_t ca
 // The first code point of UTF-8 text, and how many bytes it takes; 0 bytes
 // if no valid character starts the text.
 size_t DecodeCharacter(const std::string& text, size_t at, char32_t* point);
+// Where no valid character starts at `at` (before the text's end): how many
+// bytes one U+FFFD stands for.
+size_t InvalidSequenceLength(const std::string& text, size_t at);
 
 // The text's length in characters, and the selected text.
 size_t Length(const EditState& e);

@@ -58,14 +58,14 @@ KeyUse UseOf(HWND focus, const KeyPress& key, bool down) {
   }
 }
 
-bool KeyDown(HWND dialog, const KeyPress& key) {
+bool KeyDown(HWND dialog, const KeyPress& key, bool parked) {
   if (!IfLive(dialog) || key.composing) return false;
   SetModifiers(key);
   HWND focus = FocusIn(dialog);
   const char32_t typed = IsEdit(focus) ? Translated(key) : 0;
   // Keys the platform acts on, unless they type (Ctrl+letters other than
   // the four above type control characters, which an edit ignores).
-  if (UseOf(focus, key, true) == KeyUse::Platform && typed < 0x20) return false;
+  if (!parked && UseOf(focus, key, true) == KeyUse::Platform && typed < 0x20) return false;
   MSG msg = {};
   msg.hwnd = focus ? focus : dialog;
   msg.message = key.alt && !key.control ? WM_SYSKEYDOWN : WM_KEYDOWN;
@@ -88,15 +88,15 @@ bool KeyUp(HWND dialog, const KeyPress& key) {
   return true;
 }
 
-void TextTyped(HWND dialog, const std::string& text) {
-  HWND focus = IfLive(dialog) ? FocusIn(dialog) : nullptr;
-  if (!IsEdit(focus)) return;
+void TextTyped(HWND edit, const std::string& text) {
+  if (!IsEdit(IfLive(edit))) return;
   SetModifiers(KeyPress{});
-  for (size_t at = 0; at < text.size() && !dialog->ended && GetFocus() == focus;) {
-    char32_t point = 0xFFFD;  // a byte that starts no character is typed as one refused
+  HWND dialog = edit->parent;
+  for (size_t at = 0; at < text.size() && IfLive(edit) && !(dialog && dialog->ended);) {
+    char32_t point = 0xFFFD;  // what is not a character is typed as U+FFFD
     const size_t size = edit::DecodeCharacter(text, at, &point);
-    at += size ? size : 1;
-    SendMessageA(focus, WM_CHAR, point, 1);
+    at += size ? size : edit::InvalidSequenceLength(text, at);
+    SendMessageA(edit, WM_CHAR, point, 1);
   }
 }
 
@@ -111,8 +111,8 @@ void TextReplaced(HWND edit, const std::string& after, size_t caretAfter, bool p
   backend::ShowEdit(edit);
   if (pasted) {
     TextPasted(edit, change.inserted);
-  } else if (GetFocus() == edit) {
-    TextTyped(edit->parent, change.inserted);
+  } else {
+    TextTyped(edit, change.inserted);
   }
   if (IfLive(edit)) backend::ShowEdit(edit);  // the platform's own change put back where refused
 }

@@ -8,7 +8,17 @@ std::string ClipboardText() { return standin::records().clipboard; }
 
 void PutOnClipboard(const std::string& text) { standin::records().clipboard = text; }
 
-void Paste(HWND edit) { dialog_manager::TextPasted(edit, standin::records().clipboard); }
+// Both sources are the one clipboard here.
+void RequestText(dialog_manager::TextSource) {
+  standin::Records& r = standin::records();
+  if (r.pasteAnswer == standin::PasteAnswer::AtOnce) {
+    dialog_manager::TextArrived(&r.clipboard);
+  } else {
+    r.pasteWaiting = true;
+  }
+}
+
+void ShowBusy(HWND, bool busy) { standin::records().busy = busy; }
 
 void Beep(UINT type) { standin::records().beeps.push_back(type); }
 
@@ -22,3 +32,19 @@ NativeIcon* LoadNativeIcon(const std::vector<uint8_t>&) {
 }
 
 }  // namespace backend
+
+namespace standin {
+
+void SetPasteAnswer(PasteAnswer answer) { records().pasteAnswer = answer; }
+
+bool AnswerPaste() {
+  Records& r = records();
+  if (!r.pasteWaiting) return false;
+  r.pasteWaiting = false;
+  dialog_manager::TextArrived(r.pasteAnswer == PasteAnswer::Never ? nullptr : &r.clipboard);
+  return true;
+}
+
+bool Busy() { return records().busy; }
+
+}  // namespace standin

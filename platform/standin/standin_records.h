@@ -25,6 +25,9 @@ struct Records {
   std::function<BOOL(CHOOSECOLORA&)> chooser;
   std::vector<UINT> beeps;
   std::string clipboard;
+  PasteAnswer pasteAnswer = PasteAnswer::AtOnce;
+  bool pasteWaiting = false;
+  bool busy = false;
 };
 
 Records& records();

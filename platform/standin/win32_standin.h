@@ -17,7 +17,8 @@
 //  - painting: what last filled a window's whole client area is what
 //    GetPixel reads back anywhere in it; erasing fills the face color;
 //  - MessageBeep, recorded (Beeps); ChooseColorA, a script (SetChooser);
-//  - the clipboard's text, kept in memory.
+//  - the clipboard's text, kept in memory, and its owner, who answers a
+//    paste at once, late or never, as the script says (SetPasteAnswer).
 // Does not implement: real drawing and text metrics, timers, a message
 // queue (what Windows posts, the stand-in delivers at once or drops).
 #ifndef RGBHSV_PLATFORM_STANDIN_WIN32_STANDIN_H
@@ -54,6 +55,16 @@ void SetChooser(std::function<BOOL(CHOOSECOLORA& record)> chooser);
 // Sees every message sent to a window, before its procedure does, as a
 // message spy would.
 void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM));
+
+// How the clipboard's owner answers a paste: at once, when the script says
+// (AnswerPaste), or never, its wait ended with nothing when the script says.
+enum class PasteAnswer { AtOnce, Late, Never };
+void SetPasteAnswer(PasteAnswer answer);
+// The paste waiting, answered: with the clipboard's text as it is now, or
+// with nothing if its owner never answers. False if no paste waits.
+bool AnswerPaste();
+// Whether the dialog says it is busy (a paste waits, and the input after it).
+bool Busy();
 
 // Every MessageBeep, in order.
 const std::vector<UINT>& Beeps();

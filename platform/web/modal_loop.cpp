@@ -9,17 +9,6 @@ namespace web {
 
 namespace {
 
-// The field an event is for, with the selection the page had when the
-// event came; shown again, so that the page shows the dialog manager's
-// text (not what an input method left) and reads back that selection.
-HWND FieldAtSelection(const Event& e) {
-  HWND edit = dialog_manager::IfLive(e.window);
-  if (!edit || edit->kind != WindowKind::Edit) return nullptr;
-  dialog_manager::UserSelected(edit, static_cast<size_t>(e.start), static_cast<size_t>(e.end));
-  backend::ShowEdit(edit);
-  return edit;
-}
-
 dialog_manager::KeyPress KeyOf(const Event& e) {
   dialog_manager::KeyPress key;
   key.virtualKey = e.key;
@@ -27,6 +16,37 @@ dialog_manager::KeyPress KeyOf(const Event& e) {
   key.control = e.control;
   key.alt = e.alt;
   return key;
+}
+
+// The page's event as the dialog manager's input.
+dialog_manager::Input InputOf(const Event& e) {
+  using dialog_manager::InputKind;
+  dialog_manager::Input input;
+  input.window = e.window;
+  input.key = KeyOf(e);
+  input.start = e.start;
+  input.end = e.end;
+  input.text = e.text;
+  input.pasted = e.pasted;
+  switch (e.kind) {
+    case EventKind::KeyUp: input.kind = InputKind::KeyUp; break;
+    case EventKind::Typed: input.kind = InputKind::Typed; break;
+    case EventKind::Pasted: input.kind = InputKind::Pasted; break;
+    case EventKind::Cut: input.kind = InputKind::Cut; break;
+    case EventKind::Cleared: input.kind = InputKind::Deleted; break;
+    case EventKind::Undone: input.kind = InputKind::Undone; break;
+    case EventKind::Replaced: input.kind = InputKind::Replaced; break;
+    case EventKind::Clicked: input.kind = InputKind::Clicked; break;
+    case EventKind::Closed: input.kind = InputKind::Closed; break;
+    case EventKind::Tapped: input.kind = InputKind::Tapped; break;
+    // The user's click, with whatever the user has selected since.
+    case EventKind::Focused: input.kind = InputKind::Pressed; input.start = input.end = -1; break;
+    default: input.kind = InputKind::KeyDown; break;
+  }
+  // Keys are the focus's, and a replacement's selection is only its caret.
+  if (e.kind == EventKind::KeyDown || e.kind == EventKind::KeyUp) input.window = nullptr;
+  if (e.kind == EventKind::Replaced) input.start = -1;
+  return input;
 }
 
 }  // namespace
@@ -51,60 +71,11 @@ bool TakeEvent(Event* event) {
 }
 
 void Handle(HWND dialog, const Event& e) {
-  switch (e.kind) {
-    case EventKind::KeyDown: dialog_manager::KeyDown(dialog, KeyOf(e)); break;
-    case EventKind::KeyUp: dialog_manager::KeyUp(dialog, KeyOf(e)); break;
-    case EventKind::Typed:
-      if (HWND edit = FieldAtSelection(e)) {
-        dialog_manager::TextTyped(dialog, e.text);
-        if (dialog_manager::IfLive(edit)) backend::ShowEdit(edit);  // what the typing rules refused, gone
-      }
-      break;
-    case EventKind::Pasted:
-      if (HWND edit = FieldAtSelection(e)) {
-        Clipboard() = e.text;
-        SendMessageA(edit, WM_PASTE, 0, 0);
-      }
-      break;
-    case EventKind::Cut:
-      if (HWND edit = FieldAtSelection(e)) SendMessageA(edit, WM_CUT, 0, 0);
-      break;
-    case EventKind::Cleared:
-      if (HWND edit = FieldAtSelection(e)) SendMessageA(edit, WM_CLEAR, 0, 0);
-      break;
-    case EventKind::Undone:
-      if (HWND edit = dialog_manager::IfLive(e.window)) SendMessageA(edit, WM_UNDO, 0, 0);
-      break;
-    case EventKind::Replaced:
-      dialog_manager::TextReplaced(e.window, e.text, static_cast<size_t>(e.end), e.pasted);
-      break;
-    case EventKind::Clicked:
-      if (HWND button = dialog_manager::IfLive(e.window)) {
-        SetFocus(button);
-        dialog_manager::Notify(button, BN_CLICKED);
-      }
-      break;
-    case EventKind::Closed: SendMessageA(dialog, WM_CLOSE, 0, 0); break;
-    case EventKind::Focused:
-      // The user's click, with whatever the user has selected since.
-      if (HWND w = dialog_manager::IfLive(e.window)) {
-        if (w->kind == WindowKind::Edit) backend::ReadSelection(w);
-        if (w != GetFocus()) SetFocus(w);
-      }
-      break;
-    case EventKind::Tapped:
-      // A phone has no Tab key to select a number with: a tap selects it,
-      // as Tab would, so that what is typed replaces it.
-      if (HWND edit = dialog_manager::IfLive(e.window)) {
-        if (edit->kind != WindowKind::Edit) break;
-        if (edit != GetFocus()) SetFocus(edit);
-        SendMessageA(edit, EM_SETSEL, 0, -1);
-      }
-      break;
-    case EventKind::Painted:
-      if (dialog_manager::IfLive(e.window) && e.window->invalid) dialog_manager::Paint(e.window);
-      break;
-    case EventKind::None: break;
+  if (e.kind == EventKind::Painted) {
+    if (dialog_manager::IfLive(e.window) && e.window->invalid) dialog_manager::Paint(e.window);
+  } else if (e.kind != EventKind::None) {
+    if (e.kind == EventKind::Pasted) Clipboard() = e.text;
+    dialog_manager::Post(dialog, InputOf(e));
   }
 }
 
@@ -128,7 +99,10 @@ INT_PTR RunModal(HWND dialog) {
 
 void PutOnClipboard(const std::string& text) { web::Clipboard() = text; }
 
-// The page's paste event has brought the text already.
-void Paste(HWND edit) { dialog_manager::TextPasted(edit, web::Clipboard()); }
+// The page's paste event has brought the text already: the page has one
+// clipboard, and no primary selection of its own.
+void RequestText(dialog_manager::TextSource) { dialog_manager::TextArrived(&web::Clipboard()); }
+
+void ShowBusy(HWND dialog, bool busy) { rgbhsv_show_busy(dialog, busy); }
 
 }  // namespace backend

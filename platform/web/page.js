@@ -361,6 +361,13 @@ mergeInto(LibraryManager.library, {
 
   // Fields: the page's <input> shows the edit's text and selection; the
   // selection the user makes is read back, in characters.
+  // A paste waits: never on the page, whose paste brings its text, but the
+  // dialog says so as every implementation's does.
+  rgbhsv_show_busy__deps: ['$RgbhsvPage'],
+  rgbhsv_show_busy: function(dialog, busy) {
+    RgbhsvPage.windows.get(dialog).element.setAttribute('aria-busy', busy ? 'true' : 'false');
+  },
+
   rgbhsv_read_selection__deps: ['$RgbhsvPage'],
   rgbhsv_read_selection: function(edit, start, end) {
     const [from, to] = RgbhsvPage.selection(RgbhsvPage.windows.get(edit).element);
@@ -394,7 +401,11 @@ mergeInto(LibraryManager.library, {
     if (!event) return 0;
     [event.window, event.key, event.shift, event.control, event.alt, event.start, event.end, event.pasted]
         .forEach((value, i) => { HEAP32[(fields >> 2) + i] = Number(value || 0); });
-    HEAP32[text >> 2] = event.text === undefined ? 0 : allocateUTF8(event.text);
+    // A lone surrogate is U+FFFD, as everywhere else; the encoder would
+    // join it with the next character.
+    const wellFormed = (t) => t.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
+                                        '\uFFFD');
+    HEAP32[text >> 2] = event.text === undefined ? 0 : allocateUTF8(wellFormed(event.text));
     return event.kind;
   },
 

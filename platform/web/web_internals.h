@@ -28,6 +28,7 @@ void rgbhsv_remove_element(HWND window);
 void rgbhsv_focus_element(HWND window);
 void rgbhsv_show_text(HWND window, const char* text);
 void rgbhsv_show_icon(HWND dialog, const uint8_t* ico, int size);
+void rgbhsv_show_busy(HWND dialog, int busy);
 void rgbhsv_read_selection(HWND edit, int* start, int* end);
 void rgbhsv_show_input(HWND edit, const char* text, int start, int end);
 void rgbhsv_wait_for_input();

@@ -20,6 +20,29 @@ TEST_F(Contract, TextIsReadAsFarAsTheBufferHoldsAndAlwaysEnded) {
   }
 }
 
+// The caret keys, from the caret's end of the selection: by a character,
+// with Ctrl by a word, with Shift keeping the other end.
+TEST_F(Contract, CaretKeysMoveTheCaretByCharactersAndWords) {
+  SetText(IDC_HUE, "12 45");
+  Select(IDC_HUE, 1, 1);
+  const struct {
+    bool shift, control;
+    WPARAM key;
+    int start, end;
+  } steps[] = {
+      {false, false, VK_END, 5, 5},  {false, false, VK_LEFT, 4, 4}, {false, true, VK_LEFT, 3, 3},
+      {false, true, VK_LEFT, 0, 0},  {false, false, VK_LEFT, 0, 0}, {false, true, VK_RIGHT, 3, 3},
+      {false, false, VK_RIGHT, 4, 4}, {true, false, VK_HOME, 0, 4}, {false, false, VK_HOME, 0, 0},
+      {true, false, VK_RIGHT, 0, 1}, {false, false, VK_END, 5, 5}, {false, false, VK_RIGHT, 5, 5},
+  };
+  for (const auto& step : steps) {
+    KeyWith(step.shift, step.control, step.key);
+    EXPECT_EQ(Selection(IDC_HUE), static_cast<DWORD>(MAKELONG(step.start, step.end)))
+        << step.key << " shift " << step.shift << " ctrl " << step.control;
+  }
+  EXPECT_EQ(Text(IDC_HUE), "12 45");
+}
+
 TEST_F(Contract, WritesIgnoreTheLimitAndTheDigitsOnlyStyleAndAlwaysNotify) {
   SetText(IDC_RED, "12x45");
   EXPECT_EQ(Text(IDC_RED), "12x45");

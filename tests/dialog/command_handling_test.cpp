@@ -158,3 +158,38 @@ TEST_F(CommandHandling, EscapeClosesEvenWhileUpdating) {
 }
 
 }  // namespace
+
+// A paste whose text another program sends late holds back what the user
+// did after it, clicks and caret keys included, and goes where the caret
+// was when the user pasted; one never answered holds nothing for ever.
+TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
+  standin::SetPasteAnswer(standin::PasteAnswer::Late);
+  user::Empty(dialog, IDC_BLUE);
+  user::Paste(dialog, "255");
+  EXPECT_TRUE(standin::Busy());
+  user::PressTab(dialog);
+  user::Type(dialog, "5");
+  EXPECT_EQ(Shown(), (Fields{"255", "255", "", "42", "255", "255"}));  // nothing yet
+  ASSERT_TRUE(standin::AnswerPaste());
+  EXPECT_FALSE(standin::Busy());
+  EXPECT_EQ(Shown(), (Fields{"255", "255", "255", "5", "0", "255"}));
+
+  user::SelectAll(dialog, IDC_RED);
+  user::Type(dialog, "12");
+  user::PressHome(dialog);
+  user::Paste(dialog, "9");
+  user::ClickInto(dialog, IDC_RED);
+  user::Type(dialog, "\b");
+  ASSERT_TRUE(standin::AnswerPaste());
+  // 912 (255, with a beep), then a backspace at the end.
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "25");
+  EXPECT_EQ(user::BeepCount(MB_ICONEXCLAMATION), 1);
+
+  standin::SetPasteAnswer(standin::PasteAnswer::Never);
+  user::SelectAll(dialog, IDC_GREEN);
+  user::Paste(dialog, "1");
+  user::Type(dialog, "7");
+  ASSERT_TRUE(standin::AnswerPaste());
+  EXPECT_FALSE(standin::AnswerPaste());
+  EXPECT_EQ(user::Text(dialog, IDC_GREEN), "7");
+}

@@ -22,24 +22,25 @@ class RandomActions : public DialogTest {
     return r;
   }
 
-  // What the fields read as the current action began.
+  // What the fields read as the current action began, and after each
+  // change since (a paste that waited is followed by the next action).
   static Reading before[6];
   // Told of the user's entries as the dialog is: notifications that arrive
   // while no command is being handled. One whose field reads as it did
-  // before the action entered nothing.
+  // before entered nothing.
   static int depth;
   static int entriesAbove255;
   static int lastEditedGroup;  // 0 RGB, 1 HSV
 
   static INT_PTR CALLBACK CountingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
-    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && updating == 0 && depth == 0 &&
-        id >= IDC_RED && id <= IDC_VALUE) {
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && id >= IDC_RED && id <= IDC_VALUE) {
       const Reading now = ReadingOf(dialog, id);
-      if (now != before[id - IDC_RED]) {
+      if (updating == 0 && depth == 0 && now != before[id - IDC_RED]) {
         lastEditedGroup = id >= IDC_HUE;
         if (now.isNumber && now.number > 255) ++entriesAbove255;
       }
+      before[id - IDC_RED] = now;
     }
     ++depth;
     const INT_PTR result = Proc(dialog, message, wParam, lParam);
@@ -84,7 +85,9 @@ void RandomActions::Run(uint32_t seed, int actions) {
   std::mt19937 random(seed);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<uint32_t>(n)); };
   const char pasteable[] = "0123456789 +-ax9";
+  bool pasteWaits = false;  // the clipboard's owner answers after the next action
   for (int step = 0; step < actions; ++step) {
+    bool chose = false;
     for (int i = 0; i < 6; ++i) before[i] = ReadingOf(dialog, kFieldIds[i]);
     const int field = kFieldIds[pick(6)];
     switch (pick(8)) {
@@ -96,6 +99,7 @@ void RandomActions::Run(uint32_t seed, int actions) {
       case 5: {
         std::string text;
         for (int n = pick(5); n > 0; --n) text += pasteable[pick(sizeof pasteable - 1)];
+        standin::SetPasteAnswer(pick(4) == 0 ? standin::PasteAnswer::Late : standin::PasteAnswer::AtOnce);
         user::Paste(dialog, text);
         break;
       }
@@ -108,10 +112,16 @@ void RandomActions::Run(uint32_t seed, int actions) {
           return accept ? TRUE : FALSE;
         });
         user::Click(dialog, IDC_SELECT);
-        if (accept) lastEditedGroup = 0;
+        chose = accept;
         break;
       }
     }
+    if (pasteWaits) {
+      ASSERT_TRUE(standin::AnswerPaste()) << "step " << step;
+    }
+    if (chose) lastEditedGroup = 0;
+    pasteWaits = standin::Busy();
+    if (pasteWaits) continue;  // the next action waits behind it
     ASSERT_EQ(updating, 0) << "step " << step;
     for (int id : kFieldIds) {
       BOOL translated = FALSE;

@@ -2,10 +2,20 @@
 // when a program about to end asks it to save the clipboard (SAVE_TARGETS),
 // it takes the clipboard's text and serves it from then on. Prints
 // "listening" once it is the manager, and "saved" after each save.
+//
+//   clipboard_keeper --slow SELECTION TEXT MS
+//
+// is instead a busy program that owns SELECTION (CLIPBOARD or PRIMARY) and
+// answers each request for it MS milliseconds late, with TEXT; it prints
+// "owning" once it owns it and "answered" after each answer, and ends when
+// it no longer owns it.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -35,7 +45,8 @@ bool Fetch(Time time, std::string* text) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const bool slow = argc == 5 && std::string(argv[1]) == "--slow";
   display = XOpenDisplay(nullptr);
   if (!display) {
     std::fprintf(stderr, "clipboard_keeper: cannot open the display\n");
@@ -48,21 +59,29 @@ int main() {
   utf8 = XInternAtom(display, "UTF8_STRING", False);
   targets = XInternAtom(display, "TARGETS", False);
   kept = XInternAtom(display, "RGBHSV_KEPT", False);
-  XSetSelectionOwner(display, manager, window, CurrentTime);
-  if (XGetSelectionOwner(display, manager) != window) {
-    std::fprintf(stderr, "clipboard_keeper: another clipboard manager runs\n");
-    return 1;
-  }
-  std::printf("listening\n");
-  std::fflush(stdout);
   std::string text;
   bool serving = false;
+  if (slow) {
+    clipboard = XInternAtom(display, argv[2], False);
+    text = argv[3];
+    serving = true;
+  }
+  const Atom owned = slow ? clipboard : manager;
+  XSetSelectionOwner(display, owned, window, CurrentTime);
+  if (XGetSelectionOwner(display, owned) != window) {
+    std::fprintf(stderr, "clipboard_keeper: cannot own the selection\n");
+    return 1;
+  }
+  std::printf(slow ? "owning\n" : "listening\n");
+  std::fflush(stdout);
   for (;;) {
     XEvent e;
     XNextEvent(display, &e);
     if (e.type == SelectionClear && e.xselectionclear.selection == clipboard) serving = false;
+    if (slow && !serving) return 0;
     if (e.type != SelectionRequest) continue;
     const XSelectionRequestEvent& r = e.xselectionrequest;
+    if (slow) usleep(static_cast<useconds_t>(std::atoi(argv[4])) * 1000);
     XSelectionEvent reply = {SelectionNotify, 0, True, display, r.requestor, r.selection, r.target, None, r.time};
     if (r.selection == manager && r.target == save) {
       if (Fetch(r.time, &text)) {
@@ -84,5 +103,9 @@ int main() {
     }
     XSendEvent(display, r.requestor, False, 0, reinterpret_cast<XEvent*>(&reply));
     XFlush(display);
+    if (slow) {
+      std::printf("answered\n");
+      std::fflush(stdout);
+    }
   }
 }

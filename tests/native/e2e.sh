@@ -267,6 +267,33 @@ case "$scenario" in
     wait_for 5 cut_done || fail "Shift+Delete put \"$(clipboard)\" on the clipboard"
     back_from_field 3
     expect_fields "$(printf '\360\237\230\2005,\303\251\357\277\2755,,0,0,0')"
+    # A paste from an owner that answers late (a busy or remote program):
+    # what the user does meanwhile waits for it, caret keys and all. 255
+    # into the empty blue field with the middle button, then Tab and 5 at
+    # once: the hue of pure blue replaced by 5.
+    slow_owner() {
+      "$clipboard_keeper" --slow "$1" "$2" 500 >"$work/owner-$1" &
+      pids+=($!)
+      wait_for 10 grep -q owning "$work/owner-$1" || fail "the slow owner of $1 did not start"
+    }
+    answered() { grep -q answered "$work/owner-$1"; }
+    slow_owner PRIMARY 255
+    xdotool mousemove "$((client_x + 202))" "$((client_y + 34))" click 2
+    key Tab
+    type_text 5
+    wait_for 10 answered PRIMARY || fail "no paste was asked for"
+    back_from_field 4
+    expect_fields "255,30,0,5,255,255"
+    # Red 1, 2 pasted after it, then Home and 3 at once: 312, beyond 255.
+    slow_owner CLIPBOARD 2
+    into_field 1
+    type_text 1
+    key ctrl+v Home
+    type_text 3
+    wait_for 10 answered CLIPBOARD || fail "no paste was asked for"
+    back_from_field 1
+    expect_fields "255,30,0,5,255,255"
+    [ "$(bells)" = 1 ] || fail "$(bells) bells after 312, expected 1"
     key Escape
     # GDK's own conversion warns of bytes that are not UTF-8; the program's
     # paste takes them as they are.

@@ -37,26 +37,32 @@ TEST(EditRules, TextIsCutOnlyBetweenCharacters) {
 // Each encoding's first and last code point, and the forms just past them:
 // an overlong form, a surrogate, a code point past U+10FFFF, a stray or
 // missing continuation byte and a lead byte no UTF-8 has start nothing.
+// What starts nothing is one U+FFFD for the longest start of a character
+// it holds, or else for one byte.
 TEST(EditRules, CharactersDecodeUpToEachEncodingsBoundary) {
   const struct {
     const char* bytes;
     size_t size;
-    char32_t point;
+    char32_t point;  // or, if size is 0, how many bytes one U+FFFD stands for
   } cases[] = {
       {"\x7F", 1, 0x7F},         {"\xC2\x80", 2, 0x80},         {"\xDF\xBF", 2, 0x7FF},
       {"\xE0\xA0\x80", 3, 0x800}, {"\xED\x9F\xBF", 3, 0xD7FF}, {"\xEE\x80\x80", 3, 0xE000},
       {"\xEF\xBF\xBF", 3, 0xFFFF}, {"\xF0\x90\x80\x80", 4, 0x10000},
       {"\xF4\x8F\xBF\xBF", 4, 0x10FFFF},
-      {"\xC1\xBF", 0, 0},         {"\xE0\x9F\xBF", 0, 0},         {"\xF0\x8F\xBF\xBF", 0, 0},
-      {"\xED\xA0\x80", 0, 0},     {"\xED\xBF\xBF", 0, 0},         {"\xF4\x90\x80\x80", 0, 0},
-      {"\x80", 0, 0},             {"\xE2\x82", 0, 0},             {"\xE2\x28\xA1", 0, 0},
-      {"\xF8\x88\x80\x80\x80", 0, 0},
+      {"\xC1\xBF", 0, 1},         {"\xE0\x9F\xBF", 0, 1},         {"\xF0\x8F\xBF\xBF", 0, 1},
+      {"\xED\xA0\x80", 0, 1},     {"\xED\xBF\xBF", 0, 1},         {"\xF4\x90\x80\x80", 0, 1},
+      {"\x80", 0, 1},             {"\xE2\x82", 0, 2},             {"\xE2\x28\xA1", 0, 1},
+      {"\xF8\x88\x80\x80\x80", 0, 1}, {"\xC2", 0, 1},           {"\xDF\xC0", 0, 1},
+      {"\xE0\xA0", 0, 2},         {"\xED\x9F", 0, 2},             {"\xF0\x90\x80", 0, 3},
+      {"\xF4\x8F\xBF\x7F", 0, 3}, {"\xF5\x80\x80\x80", 0, 1},
   };
   for (const auto& c : cases) {
     char32_t point = 0;
     EXPECT_EQ(edit::DecodeCharacter(c.bytes, 0, &point), c.size) << c.bytes;
     if (c.size) {
       EXPECT_EQ(point, c.point) << c.bytes;
+    } else {
+      EXPECT_EQ(edit::InvalidSequenceLength(c.bytes, 0), c.point) << c.bytes;
     }
   }
 }

@@ -1,5 +1,7 @@
 #include "user.h"
 
+#include "shared/dialog_manager.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -29,17 +31,40 @@ void Spy(HWND window, UINT message, WPARAM, LPARAM lParam) {
 
 HWND Control(HWND dialog, int id) { return IsOpen(dialog) ? GetDlgItem(dialog, id) : nullptr; }
 
-// A key pressed and released, as the modal loop hands it to the dialog
-// manager.
-void Key(HWND dialog, WPARAM key) {
-  if (!IsOpen(dialog)) return;
-  for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-    MSG msg = {};
-    msg.hwnd = GetFocus() ? GetFocus() : dialog;
-    msg.message = message;
-    msg.wParam = key;
-    IsDialogMessageA(dialog, &msg);
+// The user's input, as an implementation hands it to the dialog manager.
+void Give(HWND dialog, const dialog_manager::Input& input) {
+  if (IsOpen(dialog)) dialog_manager::Post(dialog, input);
+}
+
+// A key pressed and released. A key the dialog leaves to the platform
+// (the caret keys) is the edit control's, as on Windows.
+void Key(HWND dialog, dialog_manager::KeyPress key) {
+  dialog_manager::Input input;
+  input.key = key;
+  if (IsOpen(dialog) && !dialog_manager::Post(dialog, input) && GetFocus()) {
+    SendMessageA(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(key.virtualKey), 1);
   }
+  input.kind = dialog_manager::InputKind::KeyUp;
+  Give(dialog, input);
+  UpdateWindow(dialog);
+}
+
+void Key(HWND dialog, int virtualKey, bool control = false) {
+  dialog_manager::KeyPress key;
+  key.virtualKey = virtualKey;
+  key.control = control;
+  Key(dialog, key);
+}
+
+// The pointer on a control: a field's selection start..end (end < 0: to
+// the end of its text).
+void Press(HWND dialog, int id, long long start = -1, long long end = -1) {
+  dialog_manager::Input input;
+  input.kind = dialog_manager::InputKind::Pressed;
+  input.window = Control(dialog, id);
+  input.start = start;
+  input.end = end;
+  if (input.window) Give(dialog, input);
   UpdateWindow(dialog);
 }
 
@@ -61,18 +86,16 @@ HWND OpenDialog(int resourceId, DLGPROC proc, LPARAM param) {
   return dialog;
 }
 
-void ClickInto(HWND dialog, int id) {
-  if (HWND field = Control(dialog, id)) {
-    SetFocus(field);
-    SendMessageA(field, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
-  }
-  UpdateWindow(dialog);
-}
+void ClickInto(HWND dialog, int id) { Press(dialog, id, 0x7FFFFFFF, 0x7FFFFFFF); }
 
 void Type(HWND dialog, const std::string& keys) {
   for (char c : keys) {
-    if (IsOpen(dialog) && GetFocus()) SendMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
-    UpdateWindow(dialog);
+    dialog_manager::KeyPress key;
+    key.character = static_cast<unsigned char>(c);
+    if (c == '\b') key.virtualKey = VK_BACK;
+    if (c >= '0' && c <= '9') key.virtualKey = c;
+    if (c >= 'a' && c <= 'z') key.virtualKey = c - 'a' + 'A';
+    Key(dialog, key);
   }
 }
 
@@ -81,13 +104,7 @@ void TypeInto(HWND dialog, int id, const std::string& keys) {
   Type(dialog, keys);
 }
 
-void SelectAll(HWND dialog, int id) {
-  if (HWND field = Control(dialog, id)) {
-    SetFocus(field);
-    SendMessageA(field, EM_SETSEL, 0, -1);
-  }
-  UpdateWindow(dialog);
-}
+void SelectAll(HWND dialog, int id) { Press(dialog, id, 0, -1); }
 
 void Paste(HWND dialog, const std::string& text) {
   if (OpenClipboard(dialog)) {
@@ -98,30 +115,28 @@ void Paste(HWND dialog, const std::string& text) {
     SetClipboardData(CF_TEXT, memory);
     CloseClipboard();
   }
-  if (IsOpen(dialog) && GetFocus()) SendMessageA(GetFocus(), WM_PASTE, 0, 0);
-  UpdateWindow(dialog);
+  Key(dialog, 'V', true);
 }
 
 void Empty(HWND dialog, int id) {
   SelectAll(dialog, id);
-  if (IsOpen(dialog) && GetFocus()) SendMessageA(GetFocus(), WM_CLEAR, 0, 0);
-  UpdateWindow(dialog);
+  Key(dialog, VK_DELETE);
 }
 
 void Click(HWND dialog, int id) {
-  if (HWND button = Control(dialog, id)) {
-    SetFocus(button);
-    Key(dialog, VK_SPACE);
-  }
-  UpdateWindow(dialog);
+  Press(dialog, id);
+  Key(dialog, VK_SPACE);
 }
 
 void PressEnter(HWND dialog) { Key(dialog, VK_RETURN); }
 void PressEscape(HWND dialog) { Key(dialog, VK_ESCAPE); }
 void PressTab(HWND dialog) { Key(dialog, VK_TAB); }
+void PressHome(HWND dialog) { Key(dialog, VK_HOME); }
 
 void ClickCloseBox(HWND dialog) {
-  if (IsOpen(dialog)) SendMessageA(dialog, WM_CLOSE, 0, 0);
+  dialog_manager::Input input;
+  input.kind = dialog_manager::InputKind::Closed;
+  Give(dialog, input);
   UpdateWindow(dialog);
 }
 

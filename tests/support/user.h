@@ -1,8 +1,8 @@
 // A person at the keyboard of a dialog over the in-memory stand-in, and what
-// that person sees and hears. The actions go through the Win32 API as the
-// real input would arrive (WM_CHAR to the focus, keys through the dialog
-// manager); each returns once the dialog has handled it and pending paints
-// are done, as a message loop leaves things once it is idle.
+// that person sees and hears. The actions reach the dialog manager's input
+// queue as every implementation's user's input does; each returns once the
+// dialog has handled it (or parked it behind a paste that waits) and
+// pending paints are done, as a message loop leaves things once it is idle.
 #ifndef RGBHSV_TESTS_SUPPORT_USER_H
 #define RGBHSV_TESTS_SUPPORT_USER_H
 
@@ -32,6 +32,7 @@ void Click(HWND dialog, int id);  // a button
 void PressEnter(HWND dialog);
 void PressEscape(HWND dialog);
 void PressTab(HWND dialog);
+void PressHome(HWND dialog);
 void ClickCloseBox(HWND dialog);
 
 // What the user sees and hears.

@@ -214,6 +214,15 @@ def scenario(page, shot=None):
     page.run("""const field = document.querySelector("input[data-id='1004']"); field.value = 'x12345678';
                 field.dispatchEvent(new InputEvent('input', {inputType: 'insertFromDrop', bubbles: true}));""")
     page.expect(lambda: value(1004) == "x12", "the drop was not cut to x12")
+    # A field written while another has the focus (autofill, a screen
+    # reader's "set value") takes the new number whole.
+    page.run("""const field = document.querySelector("input[data-id='1004']"); field.value = '123';
+                field.dispatchEvent(new Event('input', {bubbles: true}));""")
+    page.expect(lambda: value(1004) == "123", f"a field written without the focus shows {value(1004)}, not 123")
+    # A lone surrogate is a character refused, not half of the next one.
+    page.into(1003)
+    page.run("document.execCommand('insertText', false, String.fromCharCode(0xD800) + '9')")
+    page.expect(lambda: value(1003) == "9", f"a lone surrogate and 9 typed gave {value(1003)!r}, not 9")
 
     # The chooser: a color chosen and kept as a custom color, then a
     # cancelled opening that offers it again and changes nothing.

@@ -1,0 +1,165 @@
+// The user's input in the order the user made it. Input is handled as it
+// comes, except while a paste waits for text that another program must
+// send: then it is parked, and handled once the paste's change has been
+// notified, as a Windows message queue keeps the keys typed after Ctrl+V
+// behind the paste. Parked input is handled here, never handed back to the
+// platform, which has long since let it go (a key's default action, a
+// click's caret): so the edit moves the caret for a parked key, and a
+// parked click puts it where the user clicked.
+#include <algorithm>
+
+#include "dialog_manager_records.h"
+
+namespace dialog_manager {
+
+namespace {
+
+bool IsEdit(HWND window) { return window && window->kind == WindowKind::Edit; }
+
+// The control the input is for: its own, or the dialog's focus.
+HWND Target(HWND dialog, const Input& input) {
+  HWND window = input.window ? IfLive(input.window) : GetFocus();
+  return window && window->parent == dialog ? window : nullptr;
+}
+
+// The field's selection as the user had it when the input came.
+// Shown again, so that the platform shows the dialog manager's text (not
+// what an input method left) and reads back that selection.
+void SelectAsUser(HWND edit, const Input& input) {
+  if (input.start >= 0) {
+    edit::Select(edit->edit, input.start, input.end);
+  } else {
+    backend::ReadSelection(edit);
+  }
+  backend::ShowEdit(edit);
+}
+
+// Text put over start..end of the field by the rules of a paste.
+void PasteOver(HWND edit, size_t start, long long end, const std::string& text) {
+  edit::Select(edit->edit, static_cast<long long>(start), end);
+  const edit::Notifications n = edit::Paste(edit->edit, text);
+  backend::ShowEdit(edit);
+  NotifyEdit(edit, n);
+}
+
+bool Handle(HWND dialog, const Input& input, bool parked) {
+  if (!IfLive(dialog) || dialog->ended) return false;
+  HWND target = Target(dialog, input);
+  switch (input.kind) {
+    case InputKind::KeyDown: return KeyDown(dialog, input.key, parked);
+    case InputKind::KeyUp: return KeyUp(dialog, input.key);
+    case InputKind::Typed:
+      if (IsEdit(target)) {
+        SelectAsUser(target, input);
+        TextTyped(target, input.text);
+        if (IfLive(target)) backend::ShowEdit(target);  // what the typing rules refused, gone
+      }
+      return true;
+    case InputKind::Pasted:
+      if (!IsEdit(target)) return true;
+      if (target != GetFocus()) SetFocus(target);
+      SelectAsUser(target, input);
+      if (input.source == TextSource::Given) {
+        TextPasted(target, input.text);
+      } else {
+        FetchPaste(target, input.source, target->edit.selStart, target->edit.selEnd);
+      }
+      return true;
+    case InputKind::Deleted:
+      if (IsEdit(target)) NotifyEdit(target, UserDeleted(target, static_cast<size_t>(std::max(input.start, 0LL)),
+                                                         static_cast<size_t>(std::max(input.end, 0LL))));
+      if (IfLive(target)) backend::ShowEdit(target);
+      return true;
+    case InputKind::Cut:
+      if (IsEdit(target)) {
+        SelectAsUser(target, input);
+        SendMessageA(target, WM_CUT, 0, 0);
+      }
+      return true;
+    case InputKind::Undone:
+      if (IsEdit(target)) SendMessageA(target, WM_UNDO, 0, 0);
+      return true;
+    case InputKind::Replaced:
+      // A field written while another has the focus (autofill, a screen
+      // reader's or voice control's "set value") was not typed into: its
+      // new text replaces the whole field, as a paste would.
+      if (IsEdit(target) && target != GetFocus()) {
+        PasteOver(target, 0, -1, input.text);
+      } else if (IsEdit(target)) {
+        TextReplaced(target, input.text, static_cast<size_t>(std::max(input.end, 0LL)), input.pasted);
+      }
+      return true;
+    case InputKind::Pressed:
+      if (!target) return true;
+      if (target != GetFocus()) SetFocus(target);
+      if (IsEdit(target)) SelectAsUser(target, input);
+      return true;
+    case InputKind::Tapped:
+      if (!IsEdit(target)) return true;
+      if (target != GetFocus()) SetFocus(target);
+      SendMessageA(target, EM_SETSEL, 0, -1);
+      return true;
+    case InputKind::Clicked:
+      if (target && target->kind == WindowKind::Button) {
+        SetFocus(target);
+        Notify(target, BN_CLICKED);
+      }
+      return true;
+    case InputKind::Closed: SendMessageA(dialog, WM_CLOSE, 0, 0); return true;
+  }
+  return false;
+}
+
+// What was parked, in order, until a paste waits again.
+void Drain() {
+  Records& r = records();
+  if (r.draining) return;
+  r.draining = true;
+  while (!r.waiting && !r.parked.empty()) {
+    const std::pair<HWND, Input> next = r.parked.front();
+    r.parked.pop_front();
+    Handle(next.first, next.second, true);
+  }
+  r.draining = false;
+}
+
+}  // namespace
+
+bool Post(HWND dialog, const Input& input) {
+  Records& r = records();
+  if (r.waiting || r.draining) {
+    r.parked.emplace_back(dialog, input);
+    return true;
+  }
+  return Handle(dialog, input, false);
+}
+
+bool Waiting() { return records().waiting; }
+
+void FetchPaste(HWND edit, TextSource source, size_t start, size_t end) {
+  Records& r = records();
+  if (r.waiting) return;  // one at a time; a second comes only from the program itself
+  r.pasteInto = edit;
+  r.pasteStart = start;
+  r.pasteEnd = end;
+  r.waiting = true;
+  backend::RequestText(source);
+  if (r.waiting && IfLive(edit) && edit->parent) {
+    r.busy = edit->parent;
+    backend::ShowBusy(r.busy, true);
+  }
+}
+
+void TextArrived(const std::string* text) {
+  Records& r = records();
+  if (!r.waiting) return;
+  HWND edit = IfLive(r.pasteInto);
+  r.pasteInto = nullptr;
+  r.waiting = false;
+  if (edit && text) PasteOver(edit, r.pasteStart, static_cast<long long>(r.pasteEnd), *text);
+  if (HWND dialog = IfLive(r.busy)) backend::ShowBusy(dialog, false);
+  r.busy = nullptr;
+  Drain();
+}
+
+}  // namespace dialog_manager

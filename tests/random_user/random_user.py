@@ -8,9 +8,11 @@ dialog's rules checked after every action from what the user sees:
   - every field holds at most three characters of valid text;
   - a typed character that is not a digit changes nothing;
   - the swatch shows the color the RGB fields read;
+  - a digit typed is in its field, over the selection (unless the field
+    is full), or the field reads 255 where the number went past it;
   - after an edit of one group, the other reads exactly the conversion of
     the edited group as the dialog reads it (the program's own conversion,
-    built for this machine, is the oracle);
+    built for this machine, is the oracle), written to the letter;
   - nothing crashes or ends, nothing is printed to stderr or the console,
     and the program answers (the checks wait for it, and fail if it never
     settles).
@@ -149,11 +151,28 @@ class State:
     # Where that is the platform's, the driver says so.
     cuts_pairs = False
 
+    # The focused field's selection (start, end) in characters, where the
+    # driver can read it.
+    selection = None
+
     def __init__(self, texts, focus=None, swatch=None, chooser=False, ended=False):
         self.texts, self.focus, self.swatch, self.chooser, self.ended = list(texts), focus, swatch, chooser, ended
 
     def numbers(self, group):
         return [reading(self.texts[FIELDS.index(i)])[0] for i in group]
+
+
+def edited_group(action, before):
+    """The group an action edits, if it edits one: the focused field's, the
+    field a middle-button paste or a drop goes into, and the RGB group for
+    the chooser."""
+    if action.kind == "chooser":
+        return "rgb"
+    field = action.field if action.kind in ("middle_paste", "drop") else (
+        before.focus if action.kind in ("type", "key", "paste") else None)
+    if field not in FIELDS:
+        return None
+    return "rgb" if field in RGB else "hsv"
 
 
 def violations(oracle, before, after, action):
@@ -168,6 +187,25 @@ def violations(oracle, before, after, action):
             found.append(f"field {id_} holds invalid text {text!r}")
     if action.kind == "type" and not action.text.isdigit() and after.texts != before.texts:
         found.append(f"typing {action.text!r} changed the fields from {before.texts} to {after.texts}")
+    # A digit typed stays typed: over the selection, unless the field is
+    # full; a number past 255 becomes 255.
+    if action.kind == "type" and action.text.isdigit() and before.focus in FIELDS and before.selection:
+        text = before.texts[FIELDS.index(before.focus)]
+        start, end = before.selection
+        typed = text if len(text) - (end - start) >= 3 else text[:start] + action.text + text[end:]
+        now = after.texts[FIELDS.index(before.focus)]
+        if now != typed and not (now == "255" and reading(typed)[0] > 255):
+            found.append(f"{action.text} typed into {text!r} over {start}..{end} left {now!r}, not {typed!r}")
+    # When the group the user edited reads other numbers, the other group
+    # is written as their conversion, to the letter. (A text that reads
+    # the same number, "66" become "66 ", enters nothing.)
+    group = edited_group(action, before)
+    edited, other = (RGB, HSV) if group == "rgb" else (HSV, RGB)
+    if group and after.numbers(edited) != before.numbers(edited):
+        shown = [after.texts[FIELDS.index(i)] for i in other]
+        expected = oracle.convert(group, after.numbers(edited))
+        if shown != expected:
+            found.append(f"the {group} group was edited, and the other shows {shown}, not its conversion {expected}")
     # One group is the conversion of the other as the dialog reads it, the
     # one edited last; and when an action changed both, one of them is what
     # the program wrote, to the letter. (Which group the user edited is not
@@ -202,10 +240,10 @@ def settle(driver, oracle, before, action, seconds=5):
         after = driver.read()
         problems += driver.problems()
         found = violations(oracle, before, after, action)
-        steady = last is not None and (after.texts, after.focus, after.chooser) == last
+        steady = last is not None and (after.texts, after.focus, after.selection, after.chooser) == last
         if (not found and not problems and steady) or time.monotonic() > deadline:
             return after, found + problems
-        last = (after.texts, after.focus, after.chooser)
+        last = (after.texts, after.focus, after.selection, after.chooser)
         time.sleep(0.02)
 
 

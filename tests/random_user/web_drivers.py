@@ -26,7 +26,12 @@ WATCH = """
 READ = """
   const fields = [1003, 1004, 1005, 1006, 1007, 1008].map((id) => document.querySelector(`input[data-id='${id}']`));
   const active = document.activeElement;
+  // The focused field's selection, in characters, as the edit rules count them.
+  const chars = (t) => Array.from(t).length;
+  const selection = active && active.tagName === 'INPUT' && active.dataset.id ?
+      [chars(active.value.slice(0, active.selectionStart)), chars(active.value.slice(0, active.selectionEnd))] : null;
   return {texts: fields.map((f) => f ? f.value : ''), focus: active && active.dataset ? Number(active.dataset.id) || null : null,
+          selection,
           chooser: !!document.querySelector('dialog.chooser[open]'), ended: !document.getElementById('ended').hidden,
           problems: window.problems.splice(0)};
 """
@@ -142,7 +147,9 @@ class PageDriver:
         if not seen["chooser"] and (rgb != self.last_rgb or self.reads % 10 == 0):
             swatch = self.swatch_pixel()
             self.last_rgb = rgb
-        return State(seen["texts"], seen["focus"], swatch, seen["chooser"], seen["ended"])
+        state = State(seen["texts"], seen["focus"], swatch, seen["chooser"], seen["ended"])
+        state.selection = tuple(seen["selection"]) if seen["selection"] else None
+        return state
 
     def problems(self):
         return self.pending

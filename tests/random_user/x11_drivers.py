@@ -233,12 +233,14 @@ class GtkDriver(Pointer):
         import pyatspi
         from random_user import State
         ended = self.process.poll() is not None
-        texts, focus = [], None
+        texts, focus, selection = [], None, None
         for id_ in sorted(self.fields):
             try:
-                texts.append(self.fields[id_].queryText().getText(0, -1))
+                text = self.fields[id_].queryText()
+                texts.append(text.getText(0, -1))
                 if self.fields[id_].getState().contains(pyatspi.STATE_FOCUSED):
                     focus = id_
+                    selection = text.getSelection(0) if text.getNSelections() else (text.caretOffset,) * 2
             except Exception:
                 texts.append("")
                 ended = True
@@ -248,7 +250,9 @@ class GtkDriver(Pointer):
             x, y = self.point(self.places["swatch"])
             raw = self.display.screen().root.get_image(x, y, 1, 1, 2, 0xFFFFFFFF).data  # ZPixmap, BGRX
             swatch = (raw[2], raw[1], raw[0])
-        return State(texts, focus, swatch, chooser, ended)
+        state = State(texts, focus, swatch, chooser, ended)
+        state.selection = tuple(sorted(selection)) if selection else None
+        return state
 
     def problems(self):
         self.errors.seek(self.seen_errors)

@@ -110,6 +110,11 @@ enum class KeyUse { Platform, Dialog, Cut, Copy, Paste };
 // platform's here, and reaches the dialog as KeyDown's character or as
 // typed text.
 KeyUse UseOf(HWND focus, const KeyPress& key, bool down);
+// Whether the dialog takes the key, pressed or released, with the focus
+// where it is now: the platform must then do nothing with it. A platform
+// that must say so before the key is handled (a page, whose key may open
+// the chooser and suspend the program) asks this first.
+bool TakesKey(HWND dialog, const KeyPress& key, bool down);
 
 // One action of the user's, as an implementation reports it.
 enum class InputKind {
@@ -119,6 +124,7 @@ enum class InputKind {
   Pasted,    // text pasted or dropped, by the rules of WM_PASTE; or fetched from `source`
   Deleted,   // the field's characters start..end taken away (dragged out)
   Cut,       // the field's selection cut
+  Copied,    // the field's selection copied (a menu's Copy)
   Undone,    // the field's last edit undone
   Replaced,  // the field's text as the platform changed it by means it could not stop; the caret at `end`
   Pressed,   // the pointer pressed on a control: the focus, and a field's selection start..end

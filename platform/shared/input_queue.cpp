@@ -76,6 +76,12 @@ bool Handle(HWND dialog, const Input& input, bool parked) {
         SendMessageA(target, WM_CUT, 0, 0);
       }
       return true;
+    case InputKind::Copied:
+      if (IsEdit(target)) {
+        SelectAsUser(target, input);
+        SendMessageA(target, WM_COPY, 0, 0);
+      }
+      return true;
     case InputKind::Undone:
       if (IsEdit(target)) SendMessageA(target, WM_UNDO, 0, 0);
       return true;

@@ -58,14 +58,22 @@ KeyUse UseOf(HWND focus, const KeyPress& key, bool down) {
   }
 }
 
+bool TakesKey(HWND dialog, const KeyPress& key, bool down) {
+  if (!IfLive(dialog) || key.composing) return false;
+  HWND focus = FocusIn(dialog);
+  if (!down) return UseOf(focus, key, false) == KeyUse::Dialog;
+  // Keys the platform acts on, unless they type (Ctrl+letters other than
+  // the four above type control characters, which an edit ignores).
+  const char32_t typed = IsEdit(focus) ? Translated(key) : 0;
+  return UseOf(focus, key, true) != KeyUse::Platform || typed >= 0x20;
+}
+
 bool KeyDown(HWND dialog, const KeyPress& key, bool parked) {
   if (!IfLive(dialog) || key.composing) return false;
+  if (!parked && !TakesKey(dialog, key, true)) return false;
   SetModifiers(key);
   HWND focus = FocusIn(dialog);
   const char32_t typed = IsEdit(focus) ? Translated(key) : 0;
-  // Keys the platform acts on, unless they type (Ctrl+letters other than
-  // the four above type control characters, which an edit ignores).
-  if (!parked && UseOf(focus, key, true) == KeyUse::Platform && typed < 0x20) return false;
   MSG msg = {};
   msg.hwnd = focus ? focus : dialog;
   msg.message = key.alt && !key.control ? WM_SYSKEYDOWN : WM_KEYDOWN;
@@ -77,7 +85,7 @@ bool KeyDown(HWND dialog, const KeyPress& key, bool parked) {
 }
 
 bool KeyUp(HWND dialog, const KeyPress& key) {
-  if (!IfLive(dialog) || UseOf(FocusIn(dialog), key, false) != KeyUse::Dialog) return false;
+  if (!TakesKey(dialog, key, false)) return false;
   SetModifiers(key);
   MSG msg = {};
   msg.hwnd = FocusIn(dialog);

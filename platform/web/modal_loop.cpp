@@ -33,6 +33,7 @@ dialog_manager::Input InputOf(const Event& e) {
     case EventKind::Typed: input.kind = InputKind::Typed; break;
     case EventKind::Pasted: input.kind = InputKind::Pasted; break;
     case EventKind::Cut: input.kind = InputKind::Cut; break;
+    case EventKind::Copied: input.kind = InputKind::Copied; break;
     case EventKind::Cleared: input.kind = InputKind::Deleted; break;
     case EventKind::Undone: input.kind = InputKind::Undone; break;
     case EventKind::Replaced: input.kind = InputKind::Replaced; break;
@@ -75,6 +76,24 @@ void Handle(HWND dialog, const Event& e) {
     if (dialog_manager::IfLive(e.window) && e.window->invalid) dialog_manager::Paint(e.window);
   } else if (e.kind != EventKind::None) {
     if (e.kind == EventKind::Pasted) Clipboard() = e.text;
+    if (e.kind == EventKind::KeyDown || e.kind == EventKind::KeyUp) {
+      // The page waits for the answer in the key's own event, to let the
+      // browser act on the key or not; told before the key is handled,
+      // which may open the chooser and suspend the program. Cut, copy and
+      // paste keys are the browser's clipboard events, which only the
+      // page's own handlers may touch: they reach the dialog as those.
+      const bool down = e.kind == EventKind::KeyDown;
+      HWND focus = GetFocus();
+      if (focus && focus->kind == WindowKind::Edit) backend::ReadSelection(focus);  // what the user selected since
+      const dialog_manager::KeyUse use =
+          dialog_manager::UseOf(focus && focus->parent == dialog ? focus : nullptr, KeyOf(e), down);
+      const char* command = use == dialog_manager::KeyUse::Cut     ? "cut"
+                            : use == dialog_manager::KeyUse::Copy  ? "copy"
+                            : use == dialog_manager::KeyUse::Paste ? "paste"
+                                                                   : "";
+      rgbhsv_key_answer(dialog_manager::TakesKey(dialog, KeyOf(e), down), command);
+      if (*command) return;
+    }
     dialog_manager::Post(dialog, InputOf(e));
   }
 }
@@ -97,7 +116,11 @@ INT_PTR RunModal(HWND dialog) {
   return dialog->result;
 }
 
-void PutOnClipboard(const std::string& text) { web::Clipboard() = text; }
+// The page's copy or cut event puts it on the browser's clipboard.
+void PutOnClipboard(const std::string& text) {
+  web::Clipboard() = text;
+  rgbhsv_copied(text.c_str());
+}
 
 // The page's paste event has brought the text already: the page has one
 // clipboard, and no primary selection of its own.

@@ -2,8 +2,8 @@
 // Emscripten JS library: the elements that show the dialog manager's
 // windows, and the user's input, queued for the modal loop, which runs in
 // WebAssembly and waits (Asyncify) for it. The page decides nothing about
-// what a key does: the dialog manager's table of key uses says which keys
-// are the dialog's, and the page hands those on.
+// what a key does: it hands each key to the program, which answers
+// whether the dialog took it.
 
 mergeInto(LibraryManager.library, {
   $RgbhsvPage: {
@@ -15,9 +15,8 @@ mergeInto(LibraryManager.library, {
     open: null,          // the dialog that the user's keys go to
     focused: 0,          // the control the dialog manager last gave the focus
     Event: null,         // the input's kinds, by name, as the program numbers them
-    keyUses: null,       // the dialog manager's use of each key (rgbhsv_key_uses)
-    Use: null,           // the key uses' names and numbers
-    Focus: null,         // the table's rows by the focus's names and numbers
+    answer: null,        // the program's answer to the key it was just given (rgbhsv_key_answer)
+    copied: null,        // what the program put on the clipboard in the clipboard event being handled
 
     post: function(event) {
       if (event.kind === undefined) throw new Error('an input event of no known kind');
@@ -101,44 +100,50 @@ mergeInto(LibraryManager.library, {
       return place ? (place[1] || place[2]).charCodeAt(0) : 0;
     },
 
-    // Where the dialog manager's focus is, as its table of key uses tells
-    // them apart.
-    focusRow: function() {
-      const shown = this.windows.get(this.focused);
-      if (!shown || shown.kind === undefined) return this.Focus.None;
-      if (shown.kind === 0) return this.Focus.Button;
-      if (shown.kind !== 1) return this.Focus.None;
-      const input = shown.element;
-      return input.selectionStart !== input.selectionEnd ? this.Focus.Selection : this.Focus.Caret;
-    },
-
-    keyUse: function(e, virtualKey, down) {
-      const modifiers = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
-      return this.keyUses[((this.focusRow() * 8 + modifiers) * 256 + virtualKey) * 2 + (down ? 0 : 1)];
-    },
-
-    // A key, wherever the page's focus is while the dialog is open: the
-    // dialog's keys go to the dialog manager, and the browser does nothing
-    // with them; cut and copy keys raise the clipboard event the dialog
-    // takes its text from; the rest (moving the caret, typing, pasting) are
-    // the browser's, and reach the dialog as its input events.
+    // A key, wherever the page's focus is while the dialog is open, handed
+    // to the program while the browser's event is still the page's: the
+    // program answers whether the dialog took it (the browser then does
+    // nothing with it) or whether it cuts, copies or pastes, which the
+    // browser's clipboard events do, handed to the dialog in turn. The
+    // rest (moving the caret, typing) are the browser's, and reach the
+    // dialog as its input events. A key that comes while the program is
+    // not waiting for input (the chooser is open, or it has ended) is the
+    // browser's.
     key: function(e, down) {
       if (!this.open || e.isComposing || e.keyCode === 229) return;  // an input method's
       if (e.target instanceof Element && e.target.closest('dialog.chooser')) return;
       this.audioReady();
       if (down) this.focusField();  // what the key types goes into the dialog's field
       const virtualKey = this.virtualKey(e);
-      if (!virtualKey) return;
-      const use = this.keyUse(e, virtualKey, down);
-      if (use === this.Use.Dialog) {
-        e.preventDefault();
-        if (down && e.repeat && virtualKey === 0x20) return;  // Space clicks once
-        this.post({kind: down ? this.Event.KeyDown : this.Event.KeyUp, key: virtualKey, shift: e.shiftKey,
-                   control: e.ctrlKey, alt: e.altKey});
-      } else if (down && (use === this.Use.Cut || use === this.Use.Copy)) {
-        e.preventDefault();
-        document.execCommand(use === this.Use.Cut ? 'cut' : 'copy');
+      if (!virtualKey || !this.wake) return;
+      const focused = this.windows.get(this.focused);
+      if (down && e.repeat && virtualKey === 0x20 && focused && focused.kind === 0) {
+        e.preventDefault();  // Space clicks once
+        return;
       }
+      this.answer = null;
+      this.post({kind: down ? this.Event.KeyDown : this.Event.KeyUp, key: virtualKey, shift: e.shiftKey,
+                 control: e.ctrlKey, alt: e.altKey});
+      const answer = this.answer;
+      if (!answer) return;
+      if (answer.command === 'cut' || answer.command === 'copy') {
+        e.preventDefault();
+        document.execCommand(answer.command);
+      } else if (answer.command !== 'paste' && answer.taken) {
+        e.preventDefault();
+      }
+    },
+
+    // A cut or copy, by a key or the browser's menu: the program's WM_CUT
+    // or WM_COPY, and what it put on the clipboard.
+    clipboardEvent: function(e, kind, control, input) {
+      e.preventDefault();
+      if (!this.wake) return;
+      this.copied = null;
+      const [start, end] = this.selection(input);
+      this.post({kind: kind, window: control, start: start, end: end});
+      if (this.copied !== null && e.clipboardData) e.clipboardData.setData('text/plain', this.copied);
+      this.copied = null;
     },
 
     focusField: function() {
@@ -158,12 +163,8 @@ mergeInto(LibraryManager.library, {
       };
       // A paste is let through to its beforeinput, which holds it to the
       // paste rules: a page that stops the paste event stops pasting.
-      input.addEventListener('cut', (e) => {
-        e.preventDefault();
-        const selected = input.value.slice(input.selectionStart, input.selectionEnd);
-        if (e.clipboardData && selected) e.clipboardData.setData('text/plain', selected);
-        post(this.Event.Cut);
-      });
+      input.addEventListener('cut', (e) => this.clipboardEvent(e, this.Event.Cut, control, input));
+      input.addEventListener('copy', (e) => this.clipboardEvent(e, this.Event.Copied, control, input));
       input.addEventListener('beforeinput', (e) => {
         const type = e.inputType || '';
         if (/Composition/.test(type)) return;  // the input method's, until it commits
@@ -180,8 +181,12 @@ mergeInto(LibraryManager.library, {
           post(this.Event.Cleared);
         } else if (type === 'historyUndo' || type === 'historyRedo') {
           post(this.Event.Undone);
-        } else if (type.startsWith('delete')) {  // a phone's keyboard deletes without keys
-          this.post({kind: this.Event.KeyDown, key: /Forward/.test(type) ? 0x2E : 0x08});
+        } else if (type.startsWith('delete')) {
+          // A phone's keyboard deletes without keys: a word or a line as
+          // Ctrl+Backspace and Ctrl+Delete do, a character as Backspace
+          // and Delete.
+          this.post({kind: this.Event.KeyDown, key: /Forward/.test(type) ? 0x2E : 0x08,
+                     control: /Word|Line/.test(type)});
         }
       });
       // A tap of a finger selects the number, as Tab does: a phone has no
@@ -226,14 +231,6 @@ mergeInto(LibraryManager.library, {
     document.addEventListener('keydown', (e) => RgbhsvPage.key(e, true));
     document.addEventListener('keyup', (e) => RgbhsvPage.key(e, false));
     document.addEventListener('mousedown', (e) => { RgbhsvPage.audioReady(); RgbhsvPage.keepFocus(e); }, true);
-  },
-
-  rgbhsv_key_uses__deps: ['$RgbhsvPage'],
-  rgbhsv_key_uses: function(table, size, uses, rows) {
-    const named = (names) => Object.fromEntries(UTF8ToString(names).split(',').map((name, i) => [name, i]));
-    RgbhsvPage.keyUses = HEAPU8.slice(table, table + size);
-    RgbhsvPage.Use = named(uses);
-    RgbhsvPage.Focus = named(rows);
   },
 
   rgbhsv_measure_font__deps: ['$RgbhsvPage'],
@@ -408,6 +405,19 @@ mergeInto(LibraryManager.library, {
     HEAP32[text >> 2] = event.text === undefined ? 0 : allocateUTF8(wellFormed(event.text));
     return event.kind;
   },
+
+  // Whether the dialog took the key just handed to it, and the clipboard
+  // command it is ("cut", "copy", "paste" or ""), told before the key is
+  // handled.
+  rgbhsv_key_answer__deps: ['$RgbhsvPage'],
+  rgbhsv_key_answer: function(taken, command) {
+    RgbhsvPage.answer = {taken: !!taken, command: UTF8ToString(command)};
+  },
+
+  // What the program put on the clipboard: the clipboard event being
+  // handled gives it to the browser.
+  rgbhsv_copied__deps: ['$RgbhsvPage'],
+  rgbhsv_copied: function(text) { RgbhsvPage.copied = UTF8ToString(text); },
 
   // Painting on a static's canvas: a paint is asked for at the next frame.
   rgbhsv_paint_at_next_frame__deps: ['$RgbhsvPage'],

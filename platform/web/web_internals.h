@@ -17,7 +17,6 @@ struct NativeIcon {};
 // page.js, in the order of its definitions.
 extern "C" {
 void rgbhsv_start_page(const char* eventNames);
-void rgbhsv_key_uses(const uint8_t* table, int size, const char* uses, const char* rows);
 void rgbhsv_measure_font(int* x, int* y);
 void rgbhsv_make_dialog(HWND dialog, const char* caption, int width, int height);
 void rgbhsv_make_control(HWND dialog, HWND control, int id, int kind, const char* text, int x, int y, int width,
@@ -33,6 +32,8 @@ void rgbhsv_read_selection(HWND edit, int* start, int* end);
 void rgbhsv_show_input(HWND edit, const char* text, int start, int end);
 void rgbhsv_wait_for_input();
 int rgbhsv_take_input(int* fields, char** text);
+void rgbhsv_key_answer(int taken, const char* command);
+void rgbhsv_copied(const char* text);
 void rgbhsv_paint_at_next_frame(HWND window);
 void rgbhsv_fill_canvas(HWND window, int x, int y, int width, int height, int red, int green, int blue);
 int rgbhsv_canvas_pixel(HWND window, int x, int y);
@@ -52,6 +53,7 @@ namespace web {
   X(Typed)     /* text typed into the field, over its selection start..end */            \
   X(Pasted)    /* text pasted or dropped into the field, over start..end */              \
   X(Cut)       /* the field's selection start..end cut */                                \
+  X(Copied)    /* the field's selection start..end copied (a menu's Copy) */             \
   X(Cleared)   /* the field's selection start..end dragged away */                       \
   X(Undone)                                                                               \
   X(Replaced)  /* the field's text as the page changed it, the caret at end; pasted */   \

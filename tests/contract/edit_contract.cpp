@@ -108,7 +108,7 @@ TEST_F(Contract, PasteIsCutToTheLimitButNotHeldToDigits) {
 // The edit control's keys that edit without typing: Delete deletes the
 // selection or the next character, Ctrl+Delete to the end; Shift+Delete
 // cuts the selection, or with none deletes the character before the caret;
-// Ctrl+Insert copies and Shift+Insert pastes.
+// Ctrl+Insert copies and Shift+Insert pastes; Ctrl+Backspace does nothing.
 TEST_F(Contract, DeleteAndInsertKeysCutCopyPasteAndDeleteAsTheEditControlBindsThem) {
   SetText(IDC_RED, "123");
   Select(IDC_RED, 0, 1);
@@ -135,6 +135,8 @@ TEST_F(Contract, DeleteAndInsertKeysCutCopyPasteAndDeleteAsTheEditControlBindsTh
   SetText(IDC_RED, "789");
   Select(IDC_RED, 1, 1);
   KeyWith(false, true, VK_DELETE);  // Ctrl+Delete
+  EXPECT_EQ(Text(IDC_RED), "7");
+  Char(IDC_RED, 0x7F);  // Ctrl+Backspace's character deletes nothing
   EXPECT_EQ(Text(IDC_RED), "7");
 }
 

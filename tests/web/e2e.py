@@ -172,6 +172,17 @@ def scenario(page, shot=None):
         page.press(key)
     page.insert("1a2")
     page.expect(lambda: value(1004) == "12", f"1a2 typed into an empty field gave {value(1004)}")
+    # A phone's word and line deletions do what Ctrl+Backspace (nothing)
+    # and Ctrl+Delete (all after the caret) do.
+    delete = "document.activeElement.dispatchEvent(new InputEvent('beforeinput', " \
+             "{inputType: arguments[0], bubbles: true, cancelable: true}))"
+    page.run(delete, "deleteWordBackward")
+    page.run(delete, "deleteHardLineBackward")
+    page.press("Home")
+    page.press("ArrowRight")
+    page.run(delete, "deleteWordForward")
+    page.type("2")
+    page.expect(lambda: value(1004) == "12", f"word deletions and a 2 made {value(1004)!r} of 12, not 12")
     # Shift+Delete cuts: the number is on the clipboard, and pastes into
     # another field.
     page.into(1004)

@@ -42,21 +42,21 @@ void PasteOver(HWND edit, size_t start, long long end, const std::string& text) 
   NotifyEdit(edit, n);
 }
 
-bool Handle(HWND dialog, const Input& input, bool parked) {
-  if (!IfLive(dialog) || dialog->ended) return false;
+void Handle(HWND dialog, const Input& input, bool parked) {
+  if (!IfLive(dialog) || dialog->ended) return;
   HWND target = Target(dialog, input);
   switch (input.kind) {
-    case InputKind::KeyDown: return KeyDown(dialog, input.key, parked);
-    case InputKind::KeyUp: return KeyUp(dialog, input.key);
+    case InputKind::KeyDown: KeyDown(dialog, input.key, parked); return;
+    case InputKind::KeyUp: KeyUp(dialog, input.key); return;
     case InputKind::Typed:
       if (IsEdit(target)) {
         SelectAsUser(target, input);
         TextTyped(target, input.text);
         if (IfLive(target)) backend::ShowEdit(target);  // what the typing rules refused, gone
       }
-      return true;
+      return;
     case InputKind::Pasted:
-      if (!IsEdit(target)) return true;
+      if (!IsEdit(target)) return;
       if (target != GetFocus()) SetFocus(target);
       SelectAsUser(target, input);
       if (input.source == TextSource::Given) {
@@ -64,27 +64,27 @@ bool Handle(HWND dialog, const Input& input, bool parked) {
       } else {
         FetchPaste(target, input.source, target->edit.selStart, target->edit.selEnd);
       }
-      return true;
+      return;
     case InputKind::Deleted:
       if (IsEdit(target)) NotifyEdit(target, UserDeleted(target, static_cast<size_t>(std::max(input.start, 0LL)),
                                                          static_cast<size_t>(std::max(input.end, 0LL))));
       if (IfLive(target)) backend::ShowEdit(target);
-      return true;
+      return;
     case InputKind::Cut:
       if (IsEdit(target)) {
         SelectAsUser(target, input);
         SendMessageA(target, WM_CUT, 0, 0);
       }
-      return true;
+      return;
     case InputKind::Copied:
       if (IsEdit(target)) {
         SelectAsUser(target, input);
         SendMessageA(target, WM_COPY, 0, 0);
       }
-      return true;
+      return;
     case InputKind::Undone:
       if (IsEdit(target)) SendMessageA(target, WM_UNDO, 0, 0);
-      return true;
+      return;
     case InputKind::Replaced:
       // A field written while another has the focus (autofill, a screen
       // reader's or voice control's "set value") was not typed into: its
@@ -94,26 +94,25 @@ bool Handle(HWND dialog, const Input& input, bool parked) {
       } else if (IsEdit(target)) {
         TextReplaced(target, input.text, static_cast<size_t>(std::max(input.end, 0LL)), input.pasted);
       }
-      return true;
+      return;
     case InputKind::Pressed:
-      if (!target) return true;
+      if (!target) return;
       if (target != GetFocus()) SetFocus(target);
       if (IsEdit(target)) SelectAsUser(target, input);
-      return true;
+      return;
     case InputKind::Tapped:
-      if (!IsEdit(target)) return true;
+      if (!IsEdit(target)) return;
       if (target != GetFocus()) SetFocus(target);
       SendMessageA(target, EM_SETSEL, 0, -1);
-      return true;
+      return;
     case InputKind::Clicked:
       if (target && target->kind == WindowKind::Button) {
         SetFocus(target);
         Notify(target, BN_CLICKED);
       }
-      return true;
-    case InputKind::Closed: SendMessageA(dialog, WM_CLOSE, 0, 0); return true;
+      return;
+    case InputKind::Closed: SendMessageA(dialog, WM_CLOSE, 0, 0); return;
   }
-  return false;
 }
 
 // What was parked, in order, until a paste waits again.
@@ -137,7 +136,11 @@ bool Post(HWND dialog, const Input& input) {
     r.parked.emplace_back(dialog, input);
     return true;
   }
-  return Handle(dialog, input, false);
+  const bool live = IfLive(dialog) && !dialog->ended;
+  if (input.kind == InputKind::KeyDown) return live && KeyDown(dialog, input.key, false);
+  if (input.kind == InputKind::KeyUp) return live && KeyUp(dialog, input.key);
+  Handle(dialog, input, false);
+  return true;  // for a key only: the platform's other input is stopped already
 }
 
 bool Waiting() { return records().waiting; }

@@ -35,6 +35,13 @@ NativeIcon* LoadNativeIcon(const std::vector<uint8_t>&) {
 
 namespace standin {
 
+void PlaceCaret(HWND edit, size_t start, size_t end) {
+  if (!dialog_manager::IfLive(edit) || !edit->native) return;
+  const size_t length = edit::Length(edit->edit);
+  edit->native->selStart = start < length ? start : length;
+  edit->native->selEnd = end < length ? end : length;
+}
+
 void SetPasteAnswer(PasteAnswer answer) { records().pasteAnswer = answer; }
 
 bool AnswerPaste() {

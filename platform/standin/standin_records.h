@@ -13,6 +13,7 @@
 struct NativeWindow {
   bool painted = false;
   COLORREF paintedColor = 0;  // what last filled the whole client area
+  size_t selStart = 0, selEnd = 0;  // edits: the selection shown, in characters
 };
 
 struct NativeIcon {};  // nothing to show

@@ -13,7 +13,7 @@
 //    out at MS Sans Serif 8 and 96 dpi (6 by 13 pixels per 4 by 8 dialog
 //    units); the modal loop is a script standing for the user (SetUser);
 //  - shown and hidden windows, the focus, texts and icons, kept without
-//    being drawn;
+//    being drawn, and each edit's selection as the user sees and moves it;
 //  - painting: what last filled a window's whole client area is what
 //    GetPixel reads back anywhere in it; erasing fills the face color;
 //  - MessageBeep, recorded (Beeps); ChooseColorA, a script (SetChooser);
@@ -55,6 +55,11 @@ void SetChooser(std::function<BOOL(CHOOSECOLORA& record)> chooser);
 // Sees every message sent to a window, before its procedure does, as a
 // message spy would.
 void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM));
+
+// The user puts an edit's caret or selection (characters, held to its
+// text), as a click or a drag does on a platform before the dialog manager
+// hears of it.
+void PlaceCaret(HWND edit, size_t start, size_t end);
 
 // How the clipboard's owner answers a paste: at once, when the script says
 // (AnswerPaste), or never, its wait ended with nothing when the script says.

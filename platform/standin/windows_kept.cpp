@@ -30,7 +30,16 @@ void DestroyNative(HWND) {}
 void FocusNative(HWND) {}
 void ShowText(HWND) {}
 void ShowIcon(HWND) {}
-void ReadSelection(HWND) {}  // the dialog manager's selection is the edit's
-void ShowEdit(HWND) {}
+// The selection shown is the one the user changes (standin::PlaceCaret), as
+// a platform's own caret moves with the user's clicks and keys.
+void ReadSelection(HWND edit) {
+  if (edit->native) dialog_manager::UserSelected(edit, edit->native->selStart, edit->native->selEnd);
+}
+
+void ShowEdit(HWND edit) {
+  if (!edit->native) return;
+  edit->native->selStart = edit->edit.selStart;
+  edit->native->selEnd = edit->edit.selEnd;
+}
 
 }  // namespace backend

@@ -18,6 +18,9 @@ TEST_F(Contract, TextIsReadAsFarAsTheBufferHoldsAndAlwaysEnded) {
     EXPECT_EQ(GetDlgItemTextA(dialog, IDC_RED, text, size), fits) << size;
     EXPECT_EQ(std::string(text), std::string("255", fits)) << size;
   }
+  char text[4] = "xxx";  // no such control: nothing read, and still ended
+  EXPECT_EQ(GetDlgItemTextA(dialog, 9999, text, sizeof text), 0u);
+  EXPECT_EQ(std::string(text), "");
 }
 
 // The caret keys, from the caret's end of the selection: by a character,

@@ -87,9 +87,15 @@ TEST_F(Contract, ASubclassedControlGetsItsMessagesAndCanPassThemOn) {
 
 TEST_F(Contract, AnInvalidatedControlIsPaintedWithItsBackgroundErased) {
   HWND swatch = Item(IDC_SWATCH);
+  UpdateWindow(dialog);  // whatever was still to be painted from opening
+  HDC own = GetDC(swatch);
+  // Left to itself, a black rectangle: the window frame's color, black or a
+  // dark grey as the desktop's colors have it, never the dialog's face.
+  const COLORREF frame = GetPixel(own, 1, 1);
+  EXPECT_EQ(frame & 0x808080, 0u) << std::hex << frame;  // each channel below 128
+  ReleaseDC(swatch, own);
   Swatch::previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(swatch, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Swatch::Proc)));
-  UpdateWindow(dialog);  // whatever was still to be painted from opening
   for (COLORREF color : {RGB(10, 200, 30), RGB(255, 255, 255)}) {
     Swatch::seen.clear();
     Swatch::color = color;

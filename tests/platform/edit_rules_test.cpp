@@ -34,6 +34,26 @@ TEST(EditRules, TextIsCutOnlyBetweenCharacters) {
   EXPECT_EQ(edit::WholeCharactersIn(text, 99), 7u);
 }
 
+// Typing takes printable characters only: not the C0 and C1 controls,
+// DEL, a surrogate or what is past U+10FFFF; digits only where so styled.
+TEST(EditRules, TypingTakesPrintableCharactersOnly) {
+  const struct {
+    char32_t c;
+    bool taken;
+  } cases[] = {{0x1F, false}, {0x20, true},      {0x7E, true},    {0x7F, false},    {0x80, false},
+               {0x9F, false}, {0xA0, true},      {0xD7FF, true},  {0xD800, false},  {0xDFFF, false},
+               {0xE000, true}, {0x10FFFF, true}, {0x110000, false}};
+  for (const auto& c : cases) {
+    edit::EditState e;
+    EXPECT_EQ(edit::Type(e, c.c).change, c.taken) << std::hex << uint32_t(c.c);
+    EXPECT_EQ(edit::Length(e), c.taken ? 1u : 0u) << std::hex << uint32_t(c.c);
+    e.text.clear();
+    e.selStart = e.selEnd = 0;
+    e.digitsOnly = true;
+    EXPECT_FALSE(edit::Type(e, c.c).change) << std::hex << uint32_t(c.c);
+  }
+}
+
 // Each encoding's first and last code point, and the forms just past them:
 // an overlong form, a surrogate, a code point past U+10FFFF, a stray or
 // missing continuation byte and a lead byte no UTF-8 has start nothing.

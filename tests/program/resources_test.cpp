@@ -34,6 +34,39 @@ TEST(Resources, TheCheckNoticesADifference) {
   EXPECT_NE(failures[1].find("not one of the program's resources"), std::string::npos) << failures[1];
 }
 
+// Each icon group becomes an .ico file, as implementations load icons: the
+// group's directory, each entry naming the size and place of its image,
+// and the images, each one of the program's icon resources, in order.
+TEST(Resources, IconGroupsBecomeWholeIcoFiles) {
+  std::vector<res::Resource> all;
+  ASSERT_TRUE(res::ReadResFile(kProgramResources, kProgramResourcesSize, &all));
+  res::ProgramResources program;
+  ASSERT_TRUE(res::ReadProgramResources(kProgramResources, kProgramResourcesSize, &program));
+  ASSERT_FALSE(program.icons.empty());
+  for (const auto& icon : program.icons) {
+    const std::vector<uint8_t>& file = icon.second;
+    const auto number = [&](size_t at, int bytes) {
+      uint32_t n = 0;
+      for (int i = bytes - 1; i >= 0; --i) n = n << 8 | file.at(at + static_cast<size_t>(i));
+      return n;
+    };
+    ASSERT_EQ(number(2, 2), 1u) << "not an icon file";
+    const size_t count = number(4, 2);
+    size_t next = 6 + 16 * count;
+    for (size_t i = 0; i < count; ++i) {
+      const size_t size = number(6 + 16 * i + 8, 4), at = number(6 + 16 * i + 12, 4);
+      ASSERT_EQ(at, next) << "image " << i;
+      ASSERT_LE(at + size, file.size()) << "image " << i;
+      const std::vector<uint8_t> image(file.begin() + static_cast<long>(at), file.begin() + static_cast<long>(at + size));
+      EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const res::Resource& r) {
+        return r.type.ordinal == res::kRtIcon && r.data == image;
+      })) << "image " << i;
+      next = at + size;
+    }
+    EXPECT_EQ(next, file.size());
+  }
+}
+
 // A template's text beyond ASCII is kept, as UTF-8: the caption's "RGB"
 // made U+00C9 and U+1F600 (a surrogate pair), then an unpaired surrogate.
 TEST(Resources, TemplateTextBeyondAsciiIsKept) {

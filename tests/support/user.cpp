@@ -56,14 +56,21 @@ void Key(HWND dialog, int virtualKey, bool control = false) {
   Key(dialog, key);
 }
 
-// The pointer on a control: a field's selection start..end (end < 0: to
-// the end of its text).
-void Press(HWND dialog, int id, long long start = -1, long long end = -1) {
+constexpr size_t kEnd = 0x7FFFFFFF;  // past any field's text: its end
+
+// The pointer on a control, which puts a field's caret or selection (to
+// the end of its text at most) before the dialog manager hears of it;
+// while a paste waits, the press waits too, with its place.
+void Press(HWND dialog, int id, size_t start = 0, size_t end = 0) {
   dialog_manager::Input input;
   input.kind = dialog_manager::InputKind::Pressed;
   input.window = Control(dialog, id);
-  input.start = start;
-  input.end = end;
+  if (input.window && dialog_manager::Waiting()) {
+    input.start = static_cast<long long>(start);
+    input.end = static_cast<long long>(end);
+  } else if (input.window) {
+    standin::PlaceCaret(input.window, start, end);
+  }
   if (input.window) Give(dialog, input);
   UpdateWindow(dialog);
 }
@@ -86,7 +93,7 @@ HWND OpenDialog(int resourceId, DLGPROC proc, LPARAM param) {
   return dialog;
 }
 
-void ClickInto(HWND dialog, int id) { Press(dialog, id, 0x7FFFFFFF, 0x7FFFFFFF); }
+void ClickInto(HWND dialog, int id) { Press(dialog, id, kEnd, kEnd); }
 
 void Type(HWND dialog, const std::string& keys) {
   for (char c : keys) {
@@ -104,7 +111,7 @@ void TypeInto(HWND dialog, int id, const std::string& keys) {
   Type(dialog, keys);
 }
 
-void SelectAll(HWND dialog, int id) { Press(dialog, id, 0, -1); }
+void SelectAll(HWND dialog, int id) { Press(dialog, id, 0, kEnd); }
 
 void Paste(HWND dialog, const std::string& text) {
   if (OpenClipboard(dialog)) {
@@ -125,7 +132,11 @@ void Empty(HWND dialog, int id) {
 
 void Click(HWND dialog, int id) {
   Press(dialog, id);
-  Key(dialog, VK_SPACE);
+  dialog_manager::Input input;
+  input.kind = dialog_manager::InputKind::Clicked;
+  input.window = Control(dialog, id);
+  if (input.window) Give(dialog, input);
+  UpdateWindow(dialog);
 }
 
 void PressEnter(HWND dialog) { Key(dialog, VK_RETURN); }

@@ -20,6 +20,13 @@ TEST_F(Contract, ControlsAreFoundByIdAndBack) {
   GetClientRect(dialog, &client);
   EXPECT_EQ(client.right, 320);
   EXPECT_EQ(client.bottom, 127);
+  // A bordered control's, 68 by 93 pixels, less its border: Windows makes
+  // a dialog control's WS_BORDER a sunken edge of two pixels a side; the
+  // other implementations draw one pixel.
+  GetClientRect(GetDlgItem(dialog, IDC_SWATCH), &client);
+  const LONG border = RunningOnWine() ? 4 : 2;
+  EXPECT_EQ(client.right, 68 - border);
+  EXPECT_EQ(client.bottom, 93 - border);
 }
 
 TEST_F(Contract, CloseAndIconMessagesAreDeliveredAtOnce) {

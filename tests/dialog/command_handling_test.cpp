@@ -159,13 +159,14 @@ TEST_F(CommandHandling, EscapeClosesEvenWhileUpdating) {
 
 }  // namespace
 
-// A paste whose text another program sends late holds back what the user
-// did after it, clicks and caret keys included, and goes where the caret
-// was when the user pasted; one never answered holds nothing for ever.
+// A paste whose text another program sends late (the middle button's, then
+// Ctrl+V) holds back what the user did after it, clicks and caret keys
+// included, and goes where the caret was when the user pasted; one never
+// answered holds nothing for ever.
 TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   standin::SetPasteAnswer(standin::PasteAnswer::Late);
   user::Empty(dialog, IDC_BLUE);
-  user::Paste(dialog, "255");
+  user::PasteWithMiddleButton(dialog, IDC_BLUE, 0, "255");
   EXPECT_TRUE(standin::Busy());
   user::PressTab(dialog);
   user::Type(dialog, "5");

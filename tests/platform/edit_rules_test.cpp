@@ -1,6 +1,8 @@
-// The edit rules' pure helpers that no platform test reaches on its own.
+// The edit rules' pure helpers, and the keys' uses, that no platform test
+// reaches on its own.
 #include <gtest/gtest.h>
 
+#include "shared/dialog_manager.h"
 #include "shared/edit_rules.h"
 
 namespace {
@@ -84,6 +86,35 @@ TEST(EditRules, CharactersDecodeUpToEachEncodingsBoundary) {
     } else {
       EXPECT_EQ(edit::InvalidSequenceLength(c.bytes, 0), c.point) << c.bytes;
     }
+  }
+}
+
+// Which keys cut, copy and paste in a field, by the edit control's
+// bindings: a page raises its clipboard events for these, and only these.
+TEST(Keys, ClipboardKeysAsTheEditControlBindsThem) {
+  HWND__ field{};
+  field.kind = WindowKind::Edit;
+  field.edit.text = "12";
+  using dialog_manager::KeyUse;
+  const struct {
+    int key;
+    bool shift, control, alt, selection;
+    KeyUse use;
+  } cases[] = {
+      {VK_DELETE, true, false, false, true, KeyUse::Cut},      {VK_DELETE, true, false, false, false, KeyUse::Dialog},
+      {VK_DELETE, false, false, false, true, KeyUse::Dialog},  {VK_DELETE, true, true, false, true, KeyUse::Dialog},
+      {VK_INSERT, false, true, false, true, KeyUse::Copy},     {VK_INSERT, true, false, false, false, KeyUse::Paste},
+      {VK_INSERT, false, false, false, true, KeyUse::Dialog},  {'C', false, true, false, true, KeyUse::Copy},
+      {'X', false, true, false, true, KeyUse::Cut},            {'V', false, true, false, false, KeyUse::Paste},
+      {'V', false, true, true, false, KeyUse::Platform},       {'V', false, false, false, false, KeyUse::Platform},
+  };
+  for (const auto& c : cases) {
+    field.edit.selEnd = c.selection ? 2 : 0;
+    dialog_manager::KeyPress key;
+    key.virtualKey = c.key;
+    key.shift = c.shift, key.control = c.control, key.alt = c.alt;
+    EXPECT_EQ(dialog_manager::UseOf(&field, key, true), c.use)
+        << c.key << " shift " << c.shift << " ctrl " << c.control << " alt " << c.alt << " selection " << c.selection;
   }
 }
 

@@ -139,6 +139,12 @@ TEST(Resources, DamagedFilesEndPromptlyWithWhatCameBefore) {
     EXPECT_EQ(res::ReadResFile(c.bytes.data(), c.bytes.size(), &read), c.ok) << c.what;
     EXPECT_EQ(read.size(), c.kept) << c.what;
   }
+  // Each resource's language is kept (here U.S. English, 0x0409).
+  std::vector<uint8_t> english = Entry(u"NAME", u"N", 0);
+  english[english.size() - 10] = 0x09, english[english.size() - 9] = 0x04;
+  std::vector<res::Resource> read;
+  ASSERT_TRUE(res::ReadResFile(plus(english).data(), plus(english).size(), &read));
+  EXPECT_EQ(read.back().language, 0x0409);
   // Cut anywhere, the file reads only where the cut falls after an entry.
   std::set<size_t> boundaries = {0};
   for (size_t at = 0; at + 8 <= real.size();) {

@@ -31,6 +31,18 @@ void Spy(HWND window, UINT message, WPARAM, LPARAM lParam) {
 
 HWND Control(HWND dialog, int id) { return IsOpen(dialog) ? GetDlgItem(dialog, id) : nullptr; }
 
+// Text on the clipboard, as another program puts it there.
+void PutOnClipboard(HWND dialog, const std::string& text) {
+  if (OpenClipboard(dialog)) {
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+  }
+}
+
 // The user's input, as an implementation hands it to the dialog manager.
 void Give(HWND dialog, const dialog_manager::Input& input) {
   if (IsOpen(dialog)) dialog_manager::Post(dialog, input);
@@ -113,17 +125,22 @@ void TypeInto(HWND dialog, int id, const std::string& keys) {
 
 void SelectAll(HWND dialog, int id) { Press(dialog, id, 0, kEnd); }
 
+void PasteWithMiddleButton(HWND dialog, int id, size_t at, const std::string& text) {
+  PutOnClipboard(dialog, text);
+  dialog_manager::Input input;
+  input.kind = dialog_manager::InputKind::Pasted;
+  input.source = dialog_manager::TextSource::Selection;
+  input.window = Control(dialog, id);
+  input.start = input.end = static_cast<long long>(at);
+  if (input.window) Give(dialog, input);
+  UpdateWindow(dialog);
+}
+
 void Paste(HWND dialog, const std::string& text) {
-  if (OpenClipboard(dialog)) {
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-  }
+  PutOnClipboard(dialog, text);
   Key(dialog, 'V', true);
 }
+
 
 void Empty(HWND dialog, int id) {
   SelectAll(dialog, id);

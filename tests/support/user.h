@@ -27,6 +27,9 @@ void Type(HWND dialog, const std::string& keys);  // into the focus; '\b' is bac
 void TypeInto(HWND dialog, int id, const std::string& keys);
 void SelectAll(HWND dialog, int id);  // focus a field, all its text selected
 void Paste(HWND dialog, const std::string& text);  // into the focus
+// The primary selection's text pasted with the middle button at character
+// `at` of a field (the stand-in's primary selection is its clipboard).
+void PasteWithMiddleButton(HWND dialog, int id, size_t at, const std::string& text);
 void Empty(HWND dialog, int id);  // select all, then Delete
 void Click(HWND dialog, int id);  // a button
 void PressEnter(HWND dialog);

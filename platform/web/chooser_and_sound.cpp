@@ -1,6 +1,6 @@
 // The color chooser, an in-page <dialog> with the browser's own color
 // picker and the run's custom colors, which the program waits for
-// (page.js); and the warning tone.
+// (page_chooser.js, page_sound.js); and the warning tone.
 #include "web_internals.h"
 
 namespace backend {

@@ -4,7 +4,7 @@
 
 namespace {
 
-// As page.js numbers them.
+// As page_windows.js numbers them.
 int KindOf(HWND control) {
   switch (control->kind) {
     case WindowKind::Button: return 0;

@@ -1,5 +1,5 @@
-// The web implementation's insides: the page's side (page.js, an
-// Emscripten JS library) as the program calls it, and the user's input as
+// The web implementation's insides: the page's side (page_*.js, Emscripten
+// JS libraries) as the program calls it, and the user's input as
 // the page queues it. Only its own sources see this.
 #ifndef RGBHSV_PLATFORM_WEB_WEB_INTERNALS_H
 #define RGBHSV_PLATFORM_WEB_WEB_INTERNALS_H
@@ -14,7 +14,7 @@
 struct NativeWindow {};
 struct NativeIcon {};
 
-// page.js, in the order of its definitions.
+// page_*.js.
 extern "C" {
 void rgbhsv_start_page(const char* eventNames);
 void rgbhsv_measure_font(int* x, int* y);

@@ -1,0 +1,240 @@
+// The page's side of the Win32 dialog services in the browser, as
+// Emscripten JS libraries (page_*.js): here the user's input, queued for
+// the modal loop, which runs in WebAssembly and waits (Asyncify) for it,
+// and the page's state the other parts share (RgbhsvPage). The page
+// decides nothing about what a key does: it hands each key to the program,
+// which answers whether the dialog took it.
+
+mergeInto(LibraryManager.library, {
+  $RgbhsvPage: {
+    windows: null,       // window handle -> its elements and kind (a Map)
+    queue: [],           // the user's input, oldest first
+    wake: null,          // resolves the modal loop's wait
+    open: null,          // the dialog that the user's keys go to
+    focused: 0,          // the control the dialog manager last gave the focus
+    Event: null,         // the input's kinds, by name, as the program numbers them
+    answer: null,        // the program's answer to the key it was just given (rgbhsv_key_answer)
+    copied: null,        // what the program put on the clipboard in the clipboard event being handled,
+
+    post: function(event) {
+      if (event.kind === undefined) throw new Error('an input event of no known kind');
+      this.queue.push(event);
+      if (this.wake) {
+        const wake = this.wake;
+        this.wake = null;
+        wake();
+      }
+    },
+
+    // The number of code points in a string's first `units` UTF-16 units.
+    codePoints: function(text, units) { return Array.from(text.slice(0, units)).length; },
+    units: function(text, points) { return Array.from(text).slice(0, points).join('').length; },
+    selection: function(input) {
+      return [this.codePoints(input.value, input.selectionStart || 0), this.codePoints(input.value, input.selectionEnd || 0)];
+    },
+
+    // The browser's name of a key as Windows names it (a virtual-key code);
+    // 0 for keys Windows has no name for. Letters and digits by the key's
+    // character, or else by its place (Ctrl+C on a layout without Latin
+    // letters).
+    virtualKey: function(e) {
+      const named = {Backspace: 0x08, Tab: 0x09, Enter: 0x0D, Escape: 0x1B, ' ': 0x20, Spacebar: 0x20,
+                     PageUp: 0x21, PageDown: 0x22, End: 0x23, Home: 0x24, ArrowLeft: 0x25, ArrowUp: 0x26,
+                     ArrowRight: 0x27, ArrowDown: 0x28, Insert: 0x2D, Delete: 0x2E}[e.key];
+      if (named) return named;
+      if (/^[a-zA-Z0-9]$/.test(e.key)) return e.key.toUpperCase().charCodeAt(0);
+      const place = /^(?:Key([A-Z])|Digit([0-9]))$/.exec(e.code || '');
+      return place ? (place[1] || place[2]).charCodeAt(0) : 0;
+    },
+
+    // A key, wherever the page's focus is while the dialog is open, handed
+    // to the program while the browser's event is still the page's: the
+    // program answers whether the dialog took it (the browser then does
+    // nothing with it) or whether it cuts, copies or pastes, which the
+    // browser's clipboard events do, handed to the dialog in turn. The
+    // rest (moving the caret, typing) are the browser's, and reach the
+    // dialog as its input events. A key that comes while the program is
+    // not waiting for input (the chooser is open, or it has ended) is the
+    // browser's.
+    key: function(e, down) {
+      if (!this.open || e.isComposing || e.keyCode === 229) return;  // an input method's
+      if (e.target instanceof Element && e.target.closest('dialog.chooser')) return;
+      if (down) this.focusField();  // what the key types goes into the dialog's field
+      const virtualKey = this.virtualKey(e);
+      if (!virtualKey || !this.wake) return;
+      const focused = this.windows.get(this.focused);
+      if (down && e.repeat && virtualKey === 0x20 && focused && focused.kind === 0) {
+        e.preventDefault();  // Space clicks once
+        return;
+      }
+      this.answer = null;
+      this.post({kind: down ? this.Event.KeyDown : this.Event.KeyUp, key: virtualKey, shift: e.shiftKey,
+                 control: e.ctrlKey, alt: e.altKey});
+      const answer = this.answer;
+      if (!answer) return;
+      if (answer.command === 'cut' || answer.command === 'copy') {
+        e.preventDefault();
+        document.execCommand(answer.command);
+      } else if (answer.command !== 'paste' && answer.taken) {
+        e.preventDefault();
+      }
+    },
+
+    // A cut or copy, by a key or the browser's menu: the program's WM_CUT
+    // or WM_COPY, and what it put on the clipboard.
+    clipboardEvent: function(e, kind, control, input) {
+      e.preventDefault();
+      if (!this.wake) return;
+      this.copied = null;
+      const [start, end] = this.selection(input);
+      this.post({kind: kind, window: control, start: start, end: end});
+      if (this.copied !== null && e.clipboardData) e.clipboardData.setData('text/plain', this.copied);
+      this.copied = null;
+    },
+
+    focusField: function() {
+      const shown = this.windows.get(this.focused);
+      if (shown && document.activeElement !== shown.element) shown.element.focus({preventScroll: true});
+    },
+
+    // A field: what would change its text is stopped before it does, and
+    // handed to the dialog manager as what it is: typing (keys, an input
+    // method's commit, a phone's keyboard, dictation) under the typing
+    // rules, a paste or a drop under the paste rules, a cut, an undo. What
+    // changed it regardless is handed on as the text it left.
+    watchField: function(input, control) {
+      const post = (kind, more) => {
+        const [start, end] = this.selection(input);
+        this.post(Object.assign({kind: kind, window: control, start: start, end: end}, more || {}));
+      };
+      // A paste is let through to its beforeinput, which holds it to the
+      // paste rules: a page that stops the paste event stops pasting.
+      input.addEventListener('cut', (e) => this.clipboardEvent(e, this.Event.Cut, control, input));
+      input.addEventListener('copy', (e) => this.clipboardEvent(e, this.Event.Copied, control, input));
+      input.addEventListener('beforeinput', (e) => {
+        const type = e.inputType || '';
+        if (/Composition/.test(type)) return;  // the input method's, until it commits
+        e.preventDefault();
+        const data = e.data !== null && e.data !== undefined ? e.data :
+                     e.dataTransfer ? e.dataTransfer.getData('text/plain') : '';
+        if (type === 'insertText' || type === 'insertReplacementText') {
+          post(this.Event.Typed, {text: data});
+        } else if (type.startsWith('insertFrom')) {
+          post(this.Event.Pasted, {text: data});
+        } else if (type === 'deleteByCut') {
+          post(this.Event.Cut);
+        } else if (type === 'deleteByDrag') {
+          post(this.Event.Cleared);
+        } else if (type === 'historyUndo' || type === 'historyRedo') {
+          post(this.Event.Undone);
+        } else if (type.startsWith('delete')) {
+          // A phone's keyboard deletes without keys: a word or a line as
+          // Ctrl+Backspace and Ctrl+Delete do, a character as Backspace
+          // and Delete.
+          this.post({kind: this.Event.KeyDown, key: /Forward/.test(type) ? 0x2E : 0x08,
+                     control: /Word|Line/.test(type)});
+        }
+      });
+      // A tap of a finger selects the number, as Tab does: a phone has no
+      // Tab key.
+      input.addEventListener('pointerdown', (e) => { input.touched = e.pointerType === 'touch'; });
+      input.addEventListener('click', () => {
+        if (input.touched) this.post({kind: this.Event.Tapped, window: control});
+        input.touched = false;
+      });
+      input.addEventListener('compositionstart', () => { input.composingFrom = this.selection(input); });
+      input.addEventListener('compositionend', (e) => {
+        const [start, end] = input.composingFrom || this.selection(input);
+        input.composingFrom = null;
+        this.post({kind: this.Event.Typed, window: control, start: start, end: end, text: e.data || ''});
+      });
+      input.addEventListener('input', (e) => {
+        if (e.isComposing || /Composition/.test(e.inputType || '') || input.composingFrom) return;
+        const [, end] = this.selection(input);
+        this.post({kind: this.Event.Replaced, window: control, start: end, end: end, text: input.value,
+                   pasted: (e.inputType || '').startsWith('insertFrom')});
+      });
+    },
+
+    // A press of the mouse on what is not a control (a text, the swatch, the
+    // caption, the page around the dialog) leaves the focus where it is, as
+    // on Windows.
+    keepFocus: function(e) {
+      if (!this.open || !(e.target instanceof Element)) return;
+      if (e.target.closest('input, button:not(.close), a, select, textarea, dialog.chooser, #ended')) return;
+      e.preventDefault();
+    },
+  },
+
+
+  // The page's start: the input's kinds named as the program numbers them,
+  // and the keys listened to wherever the page's focus is.
+  rgbhsv_start_page__deps: ['$RgbhsvPage', '$RgbhsvSound'],
+  rgbhsv_start_page: function(names) {
+    RgbhsvPage.windows = new Map();
+    RgbhsvPage.Event = {};
+    UTF8ToString(names).split(',').filter((n) => n).forEach((name, i) => { RgbhsvPage.Event[name] = i + 1; });
+    // The tone may sound once the user has pressed a key or the mouse.
+    document.addEventListener('keydown', () => RgbhsvSound.ready(), true);
+    document.addEventListener('keydown', (e) => RgbhsvPage.key(e, true));
+    document.addEventListener('keyup', (e) => RgbhsvPage.key(e, false));
+    document.addEventListener('mousedown', (e) => { RgbhsvSound.ready(); RgbhsvPage.keepFocus(e); }, true);
+  },
+
+  // Fields: the page's <input> shows the edit's text and selection; the
+  // selection the user makes is read back, in characters.
+  rgbhsv_read_selection__deps: ['$RgbhsvPage'],
+  rgbhsv_read_selection: function(edit, start, end) {
+    const [from, to] = RgbhsvPage.selection(RgbhsvPage.windows.get(edit).element);
+    {{{ makeSetValue('start', 0, 'from', 'i32') }}};
+    {{{ makeSetValue('end', 0, 'to', 'i32') }}};
+  },
+
+  rgbhsv_show_input__deps: ['$RgbhsvPage'],
+  rgbhsv_show_input: function(edit, text, start, end) {
+    const input = RgbhsvPage.windows.get(edit).element;
+    const value = UTF8ToString(text);
+    if (input.value !== value) input.value = value;
+    input.setSelectionRange(RgbhsvPage.units(value, start), RgbhsvPage.units(value, end));
+  },
+
+  // The modal loop's wait for the user's input.
+  rgbhsv_wait_for_input__deps: ['$RgbhsvPage', '$Asyncify'],
+  rgbhsv_wait_for_input: function() {
+    return Asyncify.handleSleep((wakeUp) => {
+      if (RgbhsvPage.queue.length > 0) wakeUp();
+      else RgbhsvPage.wake = wakeUp;
+    });
+  },
+
+  // The oldest event's fields into `fields` (window, key, shift, control,
+  // alt, start, end, pasted), its text in a buffer of malloc's that the
+  // caller frees; its kind, 0 if there is none.
+  rgbhsv_take_input__deps: ['$RgbhsvPage', '$stringToNewUTF8'],
+  rgbhsv_take_input: function(fields, text) {
+    const event = RgbhsvPage.queue.shift();
+    if (!event) return 0;
+    [event.window, event.key, event.shift, event.control, event.alt, event.start, event.end, event.pasted]
+        .forEach((value, i) => { {{{ makeSetValue('fields', 'i * 4', 'Number(value || 0)', 'i32') }}}; });
+    // A lone surrogate is U+FFFD, as everywhere else; the encoder would
+    // join it with the next character.
+    const wellFormed = (t) => t.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
+                                        '\uFFFD');
+    const copy = event.text === undefined ? 0 : stringToNewUTF8(wellFormed(event.text));
+    {{{ makeSetValue('text', 0, 'copy', 'i32') }}};
+    return event.kind;
+  },
+
+  // Whether the dialog took the key just handed to it, and the clipboard
+  // command it is ("cut", "copy", "paste" or ""), told before the key is
+  // handled.
+  rgbhsv_key_answer__deps: ['$RgbhsvPage'],
+  rgbhsv_key_answer: function(taken, command) {
+    RgbhsvPage.answer = {taken: !!taken, command: UTF8ToString(command)};
+  },
+
+  // What the program put on the clipboard: the clipboard event being
+  // handled gives it to the browser.
+  rgbhsv_copied__deps: ['$RgbhsvPage'],
+  rgbhsv_copied: function(text) { RgbhsvPage.copied = UTF8ToString(text); },
+});

@@ -30,8 +30,12 @@ def wait(condition, seconds, what):
 
 
 class Pointer:
-    def pasted(self):
+    def pasted(self, field=None):
         """Waits for a paste to have come, where it comes later."""
+
+    def dropped(self):
+        """Waits for what a drag started (a drop of the selected text) to
+        have ended, where it ends later."""
 
     """What both drivers make of an action, given keys(key, mods),
     char(c), move(x, y) and button(which, down), and the places of the
@@ -56,7 +60,7 @@ class Pointer:
                 self.button(which, True)
                 self.button(which, False)
             if action.kind == "middle_paste":
-                self.pasted()
+                self.pasted(action.field)
         elif action.kind == "drag":
             x, y = self.point(self.places[action.field], action.x)
             x2, _ = self.point(self.places[action.field], action.x2)
@@ -65,6 +69,7 @@ class Pointer:
             self.move((x + x2) // 2, y)
             self.move(x2, y)
             self.button("left", False)
+            self.dropped()
         elif action.kind == "click_beside":
             self.move(*self.point(self.places[action.what]))
             self.button("left", True)
@@ -173,13 +178,31 @@ class GtkDriver(Pointer):
         self.served.seek(0)
         return self.served.read().count(b"Waiting for selection request number") - 1
 
-    def pasted(self):
-        """Waits until the program has had the text it asked xclip for; a
-        paste into no field asks for nothing, hence the limit."""
-        try:
-            wait(lambda: self.requests_served() >= 1, 2, "")
-        except RuntimeError:
-            pass
+    def pasted(self, field=None):
+        """Waits until the program has had the text it asked xclip for: a
+        paste must ask for it where the focus is a field (for the middle
+        button, the field it was pressed on, which it focuses); with no
+        field focused nothing is asked for. (A middle click right after a
+        drag in GTK can go to the drag's end, and then to no field.)"""
+        from random_user import FIELDS
+        focus = self.read().focus
+        if focus in FIELDS and (field is None or focus == field):
+            wait(lambda: self.requests_served() >= 1, 5, "the program never asked for the text pasted")
+
+    def dropped(self):
+        """A drag of selected text is a drop that GTK ends on its own time,
+        holding the pointer until then: the next click would be its."""
+        from Xlib import X
+        root = self.display.screen().root
+
+        def free():
+            if root.grab_pointer(False, 0, X.GrabModeAsync, X.GrabModeAsync, X.NONE, X.NONE,
+                                 X.CurrentTime) != X.GrabSuccess:
+                return False
+            self.display.ungrab_pointer(X.CurrentTime)
+            self.display.sync()
+            return True
+        wait(free, 5, "a drag never let the pointer go")
 
     def set_clipboard(self, text):
         self.own("clipboard", text)
@@ -298,8 +321,12 @@ class GtkDriver(Pointer):
             self.keys("Escape", ())
         try:
             wait(lambda: self.chooser_window() is None, 5, "")
-        except RuntimeError:  # a click the chooser missed: it is cancelled
-            if window.getState().contains(pyatspi.STATE_ACTIVE):
+        except RuntimeError:  # a click the chooser missed: the same click once more
+            if "ok" in locals():
+                self.move(*self.point(self.extents(ok)))
+                self.button("left", True)
+                self.button("left", False)
+            else:
                 self.keys("Escape", ())
             wait(lambda: self.chooser_window() is None, 10, "the color chooser stayed open")
 

@@ -17,14 +17,16 @@ dialog's rules checked after every action from what the user sees:
     and the program answers (the checks wait for it, and fail if it never
     settles).
 
-    random_user.py IMPLEMENTATION --oracle PATH [--actions N] [--seed S] [--trace]
+    random_user.py IMPLEMENTATION --oracle PATH [--actions N] [--seed S] [--trace] [--replay FILE]
         [--site DIR] [--program PATH] [--wine-user PATH --prefix DIR]
 
 IMPLEMENTATION is gtk, wine, chromium, firefox or webkit. A failure is
 printed with the seed and the action's number, and the command that
-repeats it; the exit code is then 1.
+repeats it; then it is shrunk to the fewest actions that still break the
+same rule, which are printed and saved for --replay; the exit code is 1.
 """
 import argparse
+import json
 import random
 import subprocess
 import sys
@@ -45,6 +47,8 @@ KEYS = (("Backspace", ()), ("Delete", ()), ("Delete", ("Shift",)), ("Tab", ()), 
 
 
 class Action:
+    seed = 0
+
     def __init__(self, kind, **fields):
         self.kind = kind
         self.field = fields.pop("field", None)
@@ -101,6 +105,7 @@ def next_action(rng, capabilities):
         else:
             continue
         if action.kind in capabilities:
+            action.seed = rng.randrange(1 << 30)  # for what the action itself draws (the chooser's color)
             return action
 
 
@@ -276,6 +281,84 @@ def make_driver(name, options):
     raise SystemExit(f"no implementation {name!r}: gtk, wine, chromium, firefox or webkit")
 
 
+START = ["255", "255", "255", "0", "0", "255"]
+
+
+def play(driver, oracle, actions, count, on_step=lambda number, action, after: None):
+    """Starts the program and plays `count` actions from `actions` (a list
+    or an iterator), checking the rules after each. Returns the actions
+    played and the failure: (number, action, problems, before, after), or
+    None if every rule held."""
+    played = []
+    driver.start()
+    state, found = settle(driver, oracle, State(START), Action("start"))
+    if found:
+        return played, (0, Action("start"), found, state, state)
+    for number, action in zip(range(1, count + 1), actions):
+        played.append(action)
+        rng = random.Random(action.seed)  # the action's own choices, the same on a replay
+        try:
+            if action.kind == "type" and not action.text.isdigit():
+                # What this key must leave alone is told apart from what
+                # earlier input still does only once that is done.
+                state = quiet(driver)
+            driver.perform(action, rng)
+            after, found = settle(driver, oracle, state, action)
+            if after.chooser and not found:  # Enter or Space on "Select..." opened it
+                driver.perform(Action("chooser"), rng)
+                after, found = settle(driver, oracle, after, Action("chooser"))
+        except Exception as error:  # the program no longer answers as it should
+            after, found = state, [f"{type(error).__name__}: {error}"]
+        if found:
+            return played, (number, action, found, state, after)
+        if number % getattr(driver, "fresh_every", count + 1) == 0 and number < count:
+            # A new browser session, the program started anew in it.
+            driver.stop()
+            driver.start()
+            after, found = settle(driver, oracle, State(START), Action("start"))
+            if found:
+                return played, (number, Action("start"), found, after, after)
+        on_step(number, action, after)
+        state = after
+    return played, None
+
+
+def rule_of(problems):
+    """What a failure broke, to tell the same failure from another."""
+    return problems[0].split(":")[0].split(" ")[0:3]
+
+
+def shrink(driver, oracle, actions, broken, seconds):
+    """The fewest of the actions, in order, that still break the same rule
+    (delta debugging: drop ever smaller runs of actions while it still
+    fails), within the time given."""
+    deadline = time.monotonic() + seconds
+    tries = 0
+
+    def failing(candidate):
+        nonlocal tries
+        tries += 1
+        driver.stop()
+        played, failure = play(driver, oracle, candidate, len(candidate))
+        return played if failure and rule_of(failure[2]) == broken else None
+
+    parts = 2
+    while len(actions) > 1 and time.monotonic() < deadline:
+        size = -(-len(actions) // parts)
+        for at in range(0, len(actions), size):
+            kept = failing(actions[:at] + actions[at + size:])
+            if kept is not None:
+                actions, parts = kept, max(parts - 1, 2)
+                break
+            if time.monotonic() >= deadline:
+                break
+        else:
+            if parts >= len(actions):
+                break
+            parts = min(len(actions), parts * 2)
+    return actions, tries
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("implementation")
@@ -287,62 +370,57 @@ def main():
     parser.add_argument("--wine-user", help="wine_user.exe (wine)")
     parser.add_argument("--prefix", help="the Wine prefix (wine)")
     parser.add_argument("--repro", default="scripts/soak.sh", help="the command named in a failure's repro line")
+    parser.add_argument("--replay", help="play the actions saved in this file (JSON), not random ones")
+    parser.add_argument("--shrink-seconds", type=float, default=600, help="how long a failure may be shrunk")
     parser.add_argument("--trace", action="store_true", help="print every action and what it left")
     options = parser.parse_args()
     rng = random.Random(options.seed)
     oracle = Oracle(options.oracle)
     driver = make_driver(options.implementation, options)
     started = time.monotonic()
-    failed = False
+    if options.replay:
+        with open(options.replay) as saved:
+            source = [Action(**fields) for fields in json.load(saved)]
+        options.actions = len(source)
+    else:
+        source = (next_action(rng, driver.capabilities) for _ in iter(int, 1))
+
+    def step(number, action, after):
+        if options.trace:
+            print(f"{number} {action}: {after.texts} focus {after.focus} swatch {after.swatch}")
+        elif number % 1000 == 0 and number < options.actions:
+            print(f"random user, {options.implementation}: {number} actions ({time.monotonic() - started:.0f} s)",
+                  flush=True)
+
     try:
-        driver.start()
-        state, found = settle(driver, oracle, State(["255", "255", "255", "0", "0", "255"]), Action("start"))
-        for number in range(1, options.actions + 1):
-            action = next_action(rng, driver.capabilities)
-            try:
-                if action.kind == "type" and not action.text.isdigit():
-                    # What this key must leave alone is told apart from what
-                    # earlier input still does only once that is done.
-                    state = quiet(driver)
-                driver.perform(action, rng)
-                after, found = settle(driver, oracle, state, action)
-                if after.chooser and not found:  # Enter or Space on "Select..." opened it
-                    driver.perform(Action("chooser"), rng)
-                    after, found = settle(driver, oracle, after, Action("chooser"))
-            except Exception as error:  # the program no longer answers as it should
-                after, found = state, [f"{type(error).__name__}: {error}"]
-            if found:
-                failed = True
-                print(f"random user, {options.implementation}, seed {options.seed}, action {number} {action}:",
+        played, failure = play(driver, oracle, source, options.actions, step)
+        if failure:
+            number, action, found, before, after = failure
+            print(f"random user, {options.implementation}, seed {options.seed}, action {number} {action}:",
+                  file=sys.stderr)
+            for problem in found:
+                print(f"  {problem}", file=sys.stderr)
+            print(f"  before: {before.texts}, focus {before.focus}; after: {after.texts}, focus {after.focus}",
+                  file=sys.stderr)
+            flag = "--web=" + options.implementation if options.implementation in (
+                "chromium", "firefox", "webkit") else "--" + options.implementation
+            print(f"  repeat it: {options.repro} {flag} --seed {options.seed} --actions {number}", file=sys.stderr)
+            if number > 1 and not found[0].startswith(("RuntimeError", "Exception")):
+                shrunk, tries = shrink(driver, oracle, played, rule_of(found), options.shrink_seconds)
+                saved = f"random-user-{options.implementation}-{options.seed}.json"
+                with open(saved, "w") as out:
+                    json.dump([a.__dict__ for a in shrunk], out, indent=1)
+                print(f"  shrunk to {len(shrunk)} actions of {number} ({tries} replays), saved to {saved}:",
                       file=sys.stderr)
-                for problem in found:
-                    print(f"  {problem}", file=sys.stderr)
-                print(f"  before: {state.texts}, focus {state.focus}; after: {after.texts}, focus {after.focus}",
-                      file=sys.stderr)
-                flag = "--web=" + options.implementation if options.implementation in (
-                    "chromium", "firefox", "webkit") else "--" + options.implementation
-                print(f"  repeat it: {options.repro} {flag} --seed {options.seed} --actions {number}",
-                      file=sys.stderr)
-                break
-            if number % getattr(driver, "fresh_every", options.actions + 1) == 0 and number < options.actions:
-                # A new browser session, the program started anew in it.
-                driver.stop()
-                driver.start()
-                after, found = settle(driver, oracle, State(["255", "255", "255", "0", "0", "255"]), Action("start"))
-                if found:
-                    raise SystemExit(f"random user, {options.implementation}: the program started anew broke {found}")
-            if options.trace:
-                print(f"{number} {action}: {after.texts} focus {after.focus} swatch {after.swatch}")
-            elif number % 1000 == 0 and number < options.actions:
-                print(f"random user, {options.implementation}: {number} actions ({time.monotonic() - started:.0f} s)",
-                      flush=True)
-            state = after
+                for a in shrunk:
+                    print(f"    {a}", file=sys.stderr)
+                print(f"  replay it: random_user.py {options.implementation} ... --replay {saved}", file=sys.stderr)
+            return 1
     finally:
         driver.stop()
-    if not failed:
-        print(f"random user, {options.implementation}: {options.actions} actions, seed {options.seed}, "
-              f"every rule held ({time.monotonic() - started:.0f} s)")
-    return 1 if failed else 0
+    print(f"random user, {options.implementation}: {options.actions} actions, seed {options.seed}, "
+          f"every rule held ({time.monotonic() - started:.0f} s)")
+    return 0
 
 
 if __name__ == "__main__":

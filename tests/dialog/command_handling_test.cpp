@@ -1,4 +1,5 @@
 #include "dialog_fixture.h"
+#include "shared/dialog_manager.h"
 
 namespace {
 
@@ -193,4 +194,48 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   ASSERT_TRUE(standin::AnswerPaste());
   EXPECT_FALSE(standin::AnswerPaste());
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "7");
+
+  // What waited behind the paste and comes after the dialog's end does
+  // nothing.
+  standin::SetPasteAnswer(standin::PasteAnswer::Late);
+  user::Paste(dialog, "1");
+  user::PressEscape(dialog);
+  user::PasteWithMiddleButton(dialog, IDC_GREEN, 0, "2");
+  ASSERT_TRUE(standin::AnswerPaste());
+  EXPECT_FALSE(user::IsOpen(dialog));
+  EXPECT_FALSE(standin::AnswerPaste());  // no second paste asked for
+  EXPECT_EQ(user::Text(dialog, IDC_GREEN), "72");  // the clipboard's text when its owner answered
+}
+
+// The keys the dialog takes, so that the platform does nothing with them,
+// and those it leaves to the platform (the caret's), with the focus in a
+// field or on a button; Alt with a key edits nothing.
+TEST_F(CommandHandling, TheDialogTakesItsOwnKeysAndLeavesTheCaretKeys) {
+  const struct {
+    int id, key;
+    char32_t character;
+    bool control, alt, down, taken;
+  } keys[] = {
+      {IDC_RED, VK_LEFT, 0, false, false, true, false},    {IDC_RED, VK_LEFT, 0, true, false, true, false},
+      {IDC_RED, '1', '1', true, false, true, false},       {IDC_RED, '5', '5', false, false, true, true},
+      {IDC_RED, 'Z', 'z', true, false, true, true},        {IDC_RED, VK_TAB, '\t', false, false, true, true},
+      {IDC_RED, VK_TAB, 0, false, false, false, false},    {IDC_RED, VK_SPACE, ' ', false, false, false, false},
+      {IDC_SELECT, VK_SPACE, ' ', false, false, false, true}, {IDC_SELECT, VK_LEFT, 0, false, false, true, false},
+  };
+  for (const auto& k : keys) {
+    user::ClickInto(dialog, k.id);
+    dialog_manager::KeyPress key;
+    key.virtualKey = k.key, key.character = k.character, key.control = k.control, key.alt = k.alt;
+    EXPECT_EQ(dialog_manager::TakesKey(dialog, key, k.down), k.taken) << k.id << " " << k.key << " " << k.down;
+  }
+  user::SelectAll(dialog, IDC_RED);
+  user::Type(dialog, "12");
+  dialog_manager::Input altLeft;
+  altLeft.key.virtualKey = VK_LEFT;
+  altLeft.key.alt = true;
+  dialog_manager::Post(dialog, altLeft);
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "12");
+  const char* names[] = {"RGB color: red",  "RGB color: green",      "RGB color: blue",
+                         "HSV color: hue",  "HSV color: saturation", "HSV color: value"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(dialog_manager::AccessibleName(GetDlgItem(dialog, kFieldIds[i])), names[i]);
 }

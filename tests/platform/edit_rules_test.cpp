@@ -22,6 +22,10 @@ TEST(EditRules, ADifferenceEndsAtTheCaret) {
   EXPECT_EQ(change.at, 0u);
   EXPECT_EQ(change.removed, 3u);
   EXPECT_EQ(change.inserted, "1");
+  change = edit::Difference("1111", "11", 0);  // two deleted before the caret at the start
+  EXPECT_EQ(change.at, 0u);
+  EXPECT_EQ(change.removed, 2u);
+  EXPECT_EQ(change.inserted, "");
   change = edit::Difference("a\xC3\xA9" "b", "a\xC3\xA8" "b", 2);  // one character for another, whole
   EXPECT_EQ(change.at, 1u);
   EXPECT_EQ(change.removed, 1u);
@@ -78,8 +82,9 @@ TEST(EditRules, CharactersDecodeUpToEachEncodingsBoundary) {
       {"\xE0\xA0", 0, 2},         {"\xED\x9F", 0, 2},             {"\xF0\x90\x80", 0, 3},
       {"\xF4\x8F\xBF\x7F", 0, 3}, {"\xF5\x80\x80\x80", 0, 1},
   };
+  char32_t point = 0;
+  EXPECT_EQ(edit::DecodeCharacter("1", 1, &point), 0u);  // the end starts nothing
   for (const auto& c : cases) {
-    char32_t point = 0;
     EXPECT_EQ(edit::DecodeCharacter(c.bytes, 0, &point), c.size) << c.bytes;
     if (c.size) {
       EXPECT_EQ(point, c.point) << c.bytes;

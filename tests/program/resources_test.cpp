@@ -82,6 +82,12 @@ TEST(Resources, TemplateTextBeyondAsciiIsKept) {
   at[2] = 0x00, at[3] = 0xDC;  // two low surrogates, each alone
   ASSERT_TRUE(res::ReadProgramResources(res.data(), res.size(), &program));
   EXPECT_EQ(program.dialogs.begin()->second.caption, "\xC3\x89\xEF\xBF\xBD\xEF\xBF\xBD <-> HSV");
+  // The surrogates' first and last: U+D800 U+DC00 is U+10000; U+D83D
+  // before U+E000, which is no low surrogate, stands alone.
+  const uint8_t edges[] = {0x00, 0xD8, 0x00, 0xDC, 0x3D, 0xD8, 0x00, 0xE0};
+  std::copy(std::begin(edges), std::end(edges), at);
+  ASSERT_TRUE(res::ReadProgramResources(res.data(), res.size(), &program));
+  EXPECT_EQ(program.dialogs.begin()->second.caption, "\xF0\x90\x80\x80\xEF\xBF\xBD\xEE\x80\x80<-> HSV");
 }
 
 // Damaged .res files: each must end the reading promptly with false, never

@@ -28,14 +28,16 @@ Notifications Changed() {
   return n;
 }
 
-// Replaces the selection; only the user's input is held to the limit, and
-// what does not fit is cut off, at a character's end, with EN_MAXTEXT. Wine
+// Replaces the selection, as the user's input does (a program's writes do
+// not come here): held to the limit, and what does not fit is cut off, at
+// a character's end, with EN_MAXTEXT; a deletion that leaves a program's
+// longer text still past the limit says so too, as Wine's does. Wine
 // notifies a change even when a keystroke is refused at the limit.
-Notifications Replace(EditState& e, const std::string& text, bool honourLimit) {
+Notifications Replace(EditState& e, const std::string& text) {
   std::string insert = ValidUtf8(text);
   const size_t kept = Length(e) - (e.selEnd - e.selStart);
   Notifications n;
-  if (honourLimit && kept + CharacterCount(insert) > e.limit) {
+  if (kept + CharacterCount(insert) > e.limit) {
     insert.resize(ByteOffset(insert, e.limit > kept ? e.limit - kept : 0));
     n.maxText = true;
   }
@@ -140,22 +142,22 @@ Notifications Type(EditState& e, char32_t c) {
       if (e.selStart == 0) return {};  // nothing before the caret: no change
       --e.selStart;
     }
-    return Replace(e, "", false);
+    return Replace(e, "");
   }
   if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return {};
   if (e.digitsOnly && !(c >= '0' && c <= '9')) return {};
   std::string typed;
   AppendUtf8(typed, c);
-  return Replace(e, typed, true);
+  return Replace(e, typed);
 }
 
 Notifications Paste(EditState& e, const std::string& clipboard) {
-  return Replace(e, clipboard.substr(0, clipboard.find_first_of("\r\n")), true);
+  return Replace(e, clipboard.substr(0, clipboard.find_first_of("\r\n")));
 }
 
 Notifications Clear(EditState& e) {
   if (e.selStart == e.selEnd) return {};
-  return Replace(e, "", false);
+  return Replace(e, "");
 }
 
 Notifications Insert(EditState& e, size_t at, const std::string& text) {

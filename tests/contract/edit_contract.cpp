@@ -52,6 +52,14 @@ TEST_F(Contract, WritesIgnoreTheLimitAndTheDigitsOnlyStyleAndAlwaysNotify) {
   Forget();
   SetText(IDC_RED, "12x45");
   EXPECT_EQ(CodesFrom(IDC_RED), (Codes{EN_UPDATE, EN_CHANGE}));
+  // A deletion that leaves the text past the limit says so, as any
+  // input that ends past it does.
+  Select(IDC_RED, 0, 1);
+  Forget();
+  SendDlgItemMessageA(dialog, IDC_RED, WM_CLEAR, 0, 0);
+  EXPECT_EQ(Text(IDC_RED), "2x45");
+  EXPECT_EQ(CodesFrom(IDC_RED), (Codes{EN_MAXTEXT, EN_UPDATE, EN_CHANGE}));
+  SetText(IDC_RED, "12x45");
   // A write puts the caret at the start.
   SetFocus(Item(IDC_RED));
   SetText(IDC_RED, "25");
@@ -165,6 +173,10 @@ TEST_F(Contract, UndoWithNothingToUndoChangesNothingButNotifies) {
   Char(IDC_HUE, 0x1A);
   EXPECT_EQ(Text(IDC_HUE), "87");
   EXPECT_EQ(CodesFrom(IDC_HUE), Codes{EN_CHANGE});
+  // After an edit, Ctrl+Z takes it back.
+  Char(IDC_HUE, '5');
+  Char(IDC_HUE, 0x1A);
+  EXPECT_EQ(Text(IDC_HUE), "87");
 }
 
 }  // namespace

@@ -31,6 +31,19 @@ TEST_F(Contract, TabVisitsTheTabStopsInTemplateOrderSelectingAFieldsText) {
   SetKeyboardState(keys);
 }
 
+// A key for a window that is gone is not the dialog's.
+TEST_F(Contract, AKeyForADestroyedControlIsNotTheDialogs) {
+  HWND gone = Item(IDC_VALUE);
+  ASSERT_TRUE(DestroyWindow(gone));
+  MSG msg = {};
+  msg.hwnd = gone;
+  msg.message = WM_KEYDOWN;
+  msg.wParam = VK_ESCAPE;
+  Forget();
+  EXPECT_FALSE(IsDialogMessageA(dialog, &msg));
+  EXPECT_TRUE(commands.empty());
+}
+
 TEST_F(Contract, EscapeIsTheCancelCommandAndEnterInAFieldTheOkCommand) {
   Key(VK_ESCAPE);
   ASSERT_EQ(commands.size(), 1u);

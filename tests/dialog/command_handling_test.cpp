@@ -166,15 +166,18 @@ TEST_F(CommandHandling, EscapeClosesEvenWhileUpdating) {
 // answered holds nothing for ever.
 TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   standin::SetPasteAnswer(standin::PasteAnswer::Late);
-  user::Empty(dialog, IDC_BLUE);
-  user::PasteWithMiddleButton(dialog, IDC_BLUE, 0, "255");
+  user::SelectAll(dialog, IDC_BLUE);
+  user::Type(dialog, "25");
+  const Fields before = Shown();
+  user::PasteWithMiddleButton(dialog, IDC_BLUE, 0, "5");  // before the 25: 525
   EXPECT_TRUE(standin::Busy());
   user::PressTab(dialog);
   user::Type(dialog, "5");
-  EXPECT_EQ(Shown(), (Fields{"255", "255", "", "42", "255", "255"}));  // nothing yet
+  EXPECT_EQ(Shown(), before);  // nothing yet
   ASSERT_TRUE(standin::AnswerPaste());
   EXPECT_FALSE(standin::Busy());
   EXPECT_EQ(Shown(), (Fields{"255", "255", "255", "5", "0", "255"}));
+  EXPECT_EQ(user::BeepCount(MB_ICONEXCLAMATION), 1);
 
   user::SelectAll(dialog, IDC_RED);
   user::Type(dialog, "12");
@@ -185,7 +188,7 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   ASSERT_TRUE(standin::AnswerPaste());
   // 912 (255, with a beep), then a backspace at the end.
   EXPECT_EQ(user::Text(dialog, IDC_RED), "25");
-  EXPECT_EQ(user::BeepCount(MB_ICONEXCLAMATION), 1);
+  EXPECT_EQ(user::BeepCount(MB_ICONEXCLAMATION), 2);
 
   standin::SetPasteAnswer(standin::PasteAnswer::Never);
   user::SelectAll(dialog, IDC_GREEN);

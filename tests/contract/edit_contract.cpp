@@ -75,7 +75,9 @@ TEST_F(Contract, TypingTakesDigitsOnlyUpToTheLimitOneChangeAKeystroke) {
   Char(IDC_GREEN, '2');
   EXPECT_EQ(Text(IDC_GREEN), "12");
   EXPECT_EQ(CodesFrom(IDC_GREEN), (Codes{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE}));
-  Char(IDC_GREEN, '3');
+  Forget();
+  Char(IDC_GREEN, '3');  // up to the limit, not past it
+  EXPECT_EQ(CodesFrom(IDC_GREEN), (Codes{EN_UPDATE, EN_CHANGE}));
   Forget();
   Char(IDC_GREEN, '4');  // a fourth character does not fit
   EXPECT_EQ(Text(IDC_GREEN), "123");

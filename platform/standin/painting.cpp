@@ -13,7 +13,9 @@ void PaintWhole(HWND window, COLORREF color) {
 
 namespace backend {
 
-void Invalidate(HWND) {}  // painted when the script's actions are done (PaintNow)
+// Painted when the script's action is done (standin::Idle), as a
+// platform's main loop paints what it was asked to once it is idle.
+void Invalidate(HWND window) { standin::records().paintsAsked.push_back(window); }
 
 void Fill(HDC dc, const RECT& rect, COLORREF color) {
   RECT client = {0, 0, 0, 0};
@@ -32,3 +34,15 @@ COLORREF ReadPixel(HWND window, int, int) {
 }
 
 }  // namespace backend
+
+namespace standin {
+
+void Idle() {
+  std::vector<HWND> asked;
+  asked.swap(records().paintsAsked);
+  for (HWND window : asked) {
+    if (dialog_manager::IfLive(window)) dialog_manager::PaintInvalid(window);
+  }
+}
+
+}  // namespace standin

@@ -29,6 +29,7 @@ struct Records {
   PasteAnswer pasteAnswer = PasteAnswer::AtOnce;
   bool pasteWaiting = false;
   bool busy = false;
+  std::vector<HWND> paintsAsked;  // since the last Idle
 };
 
 Records& records();

@@ -14,8 +14,9 @@
 //    units); the modal loop is a script standing for the user (SetUser);
 //  - shown and hidden windows, the focus, texts and icons, kept without
 //    being drawn, and each edit's selection as the user sees and moves it;
-//  - painting: what last filled a window's whole client area is what
-//    GetPixel reads back anywhere in it; erasing fills the face color;
+//  - painting, when idle, of what it was asked to paint: what last filled
+//    a window's whole client area is what GetPixel reads back anywhere in
+//    it; erasing fills the face color;
 //  - MessageBeep, recorded (Beeps); ChooseColorA, a script (SetChooser);
 //  - the clipboard's text, kept in memory, and its owner, who answers a
 //    paste at once, late or never, as the script says (SetPasteAnswer).
@@ -55,6 +56,10 @@ void SetChooser(std::function<BOOL(CHOOSECOLORA& record)> chooser);
 // Sees every message sent to a window, before its procedure does, as a
 // message spy would.
 void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM));
+
+// What a platform's main loop does once the user's input is handled: the
+// paints it was asked for (backend::Invalidate), where still due.
+void Idle();
 
 // The user puts an edit's caret or selection (characters, held to its
 // text), as a click or a drag does on a platform before the dialog manager

@@ -21,6 +21,9 @@ TEST_F(Contract, TextIsReadAsFarAsTheBufferHoldsAndAlwaysEnded) {
   char text[4] = "xxx";  // no such control: nothing read, and still ended
   EXPECT_EQ(GetDlgItemTextA(dialog, 9999, text, sizeof text), 0u);
   EXPECT_EQ(std::string(text), "");
+  for (int id : {IDC_RED, IDC_SELECT}) {  // no room at all: nothing written
+    EXPECT_EQ(SendDlgItemMessageA(dialog, id, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(text)), 0) << id;
+  }
 }
 
 // The caret keys, from the caret's end of the selection: by a character,

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "dialog_fixture.h"
 #include "shared/dialog_manager.h"
 
@@ -208,6 +210,28 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   EXPECT_FALSE(user::IsOpen(dialog));
   EXPECT_FALSE(standin::AnswerPaste());  // no second paste asked for
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "72");  // the clipboard's text when its owner answered
+}
+
+// A cut or copy from the platform's menu takes the selection the user had
+// when choosing it, whatever the dialog manager last knew.
+TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
+  user::SelectAll(dialog, IDC_RED);
+  user::Type(dialog, "12");
+  const auto menu = [&](dialog_manager::InputKind kind, const char* left, const char* copied) {
+    dialog_manager::Input input;
+    input.kind = kind;
+    input.window = GetDlgItem(dialog, IDC_RED);
+    input.start = 0, input.end = 1;
+    dialog_manager::Post(dialog, input);
+    EXPECT_EQ(user::Text(dialog, IDC_RED), left);
+    char text[8] = "";
+    ASSERT_TRUE(OpenClipboard(dialog));
+    if (HANDLE data = GetClipboardData(CF_TEXT)) std::snprintf(text, sizeof text, "%s", static_cast<char*>(GlobalLock(data)));
+    CloseClipboard();
+    EXPECT_STREQ(text, copied);
+  };
+  menu(dialog_manager::InputKind::Cut, "2", "1");
+  menu(dialog_manager::InputKind::Copied, "2", "2");
 }
 
 // The keys the dialog takes, so that the platform does nothing with them,

@@ -13,6 +13,23 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
+// The process-wide records as the program starts, taken before any test
+// puts them back.
+const int32_t kUpdatingAtStart = updating;
+const ColorState kColorAtStart = colorState;
+const COLORREF kFirstCustomColorAtStart = customColors[0];
+
+// The tests put the records back as the program starts, and not otherwise.
+TEST(ProcessRecords, TheTestsStartWhereTheProgramDoes) {
+  ResetProcessRecords();
+  EXPECT_EQ(kUpdatingAtStart, updating);
+  EXPECT_EQ(kColorAtStart.fieldRed + kColorAtStart.fieldGreen + kColorAtStart.fieldBlue,
+            colorState.fieldRed + colorState.fieldGreen + colorState.fieldBlue);
+  EXPECT_EQ(kColorAtStart.red | kColorAtStart.green << 8 | kColorAtStart.blue << 16,
+            colorState.red | colorState.green << 8 | colorState.blue << 16);
+  EXPECT_EQ(kFirstCustomColorAtStart, customColors[0]);
+}
+
 class Program : public testing::Test {
  protected:
   void SetUp() override {

@@ -58,7 +58,7 @@ void Key(HWND dialog, dialog_manager::KeyPress key) {
   }
   input.kind = dialog_manager::InputKind::KeyUp;
   Give(dialog, input);
-  UpdateWindow(dialog);
+  standin::Idle();
 }
 
 void Key(HWND dialog, int virtualKey, bool control = false) {
@@ -71,8 +71,9 @@ void Key(HWND dialog, int virtualKey, bool control = false) {
 constexpr size_t kEnd = 0x7FFFFFFF;  // past any field's text: its end
 
 // The pointer on a control, which puts a field's caret or selection (to
-// the end of its text at most) before the dialog manager hears of it;
-// while a paste waits, the press waits too, with its place.
+// the end of its text at most) as the platform does, before the dialog
+// manager hears of it; while a paste waits, the press waits too, with its
+// place.
 void Press(HWND dialog, int id, size_t start = 0, size_t end = 0) {
   dialog_manager::Input input;
   input.kind = dialog_manager::InputKind::Pressed;
@@ -80,11 +81,15 @@ void Press(HWND dialog, int id, size_t start = 0, size_t end = 0) {
   if (input.window && dialog_manager::Waiting()) {
     input.start = static_cast<long long>(start);
     input.end = static_cast<long long>(end);
+    Give(dialog, input);
   } else if (input.window) {
+    // The platform's caret moves; the dialog manager hears of the press
+    // only where the focus moves, and reads the caret when it needs it.
+    const bool focusMoves = input.window != GetFocus();
     standin::PlaceCaret(input.window, start, end);
+    if (focusMoves) Give(dialog, input);
   }
-  if (input.window) Give(dialog, input);
-  UpdateWindow(dialog);
+  standin::Idle();
 }
 
 }  // namespace
@@ -100,7 +105,7 @@ HWND OpenDialog(int resourceId, DLGPROC proc, LPARAM param) {
   HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), nullptr, proc, param);
   if (dialog) {
     ShowWindow(dialog, SW_SHOW);
-    UpdateWindow(dialog);
+    standin::Idle();
   }
   return dialog;
 }
@@ -133,7 +138,7 @@ void PasteWithMiddleButton(HWND dialog, int id, size_t at, const std::string& te
   input.window = Control(dialog, id);
   input.start = input.end = static_cast<long long>(at);
   if (input.window) Give(dialog, input);
-  UpdateWindow(dialog);
+  standin::Idle();
 }
 
 void Paste(HWND dialog, const std::string& text) {
@@ -153,7 +158,7 @@ void Click(HWND dialog, int id) {
   input.kind = dialog_manager::InputKind::Clicked;
   input.window = Control(dialog, id);
   if (input.window) Give(dialog, input);
-  UpdateWindow(dialog);
+  standin::Idle();
 }
 
 void PressEnter(HWND dialog) { Key(dialog, VK_RETURN); }
@@ -165,7 +170,7 @@ void ClickCloseBox(HWND dialog) {
   dialog_manager::Input input;
   input.kind = dialog_manager::InputKind::Closed;
   Give(dialog, input);
-  UpdateWindow(dialog);
+  standin::Idle();
 }
 
 std::string Text(HWND dialog, int id) {

@@ -213,7 +213,8 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
 }
 
 // A cut or copy from the platform's menu takes the selection the user had
-// when choosing it, whatever the dialog manager last knew.
+// when choosing it, whatever the dialog manager last knew; a change the
+// platform could not stop is applied as its difference.
 TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   user::SelectAll(dialog, IDC_RED);
   user::Type(dialog, "12");
@@ -232,6 +233,17 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   };
   menu(dialog_manager::InputKind::Cut, "2", "1");
   menu(dialog_manager::InputKind::Copied, "2", "2");
+  // What the platform changed by means it could not stop, known by the text
+  // after it and the caret: "2" become "25", then "5".
+  for (const char* after : {"25", "5"}) {
+    dialog_manager::Input replaced;
+    replaced.kind = dialog_manager::InputKind::Replaced;
+    replaced.window = GetDlgItem(dialog, IDC_RED);
+    replaced.text = after;
+    replaced.end = std::string(after) == "25" ? 2 : 0;
+    dialog_manager::Post(dialog, replaced);
+    EXPECT_EQ(user::Text(dialog, IDC_RED), after);
+  }
 }
 
 // The keys the dialog takes, so that the platform does nothing with them,

@@ -22,6 +22,10 @@ TEST(EditRules, ADifferenceEndsAtTheCaret) {
   EXPECT_EQ(change.at, 0u);
   EXPECT_EQ(change.removed, 3u);
   EXPECT_EQ(change.inserted, "1");
+  change = edit::Difference("12", "32", 0);  // one for another, the caret put back at the start
+  EXPECT_EQ(change.at, 0u);
+  EXPECT_EQ(change.removed, 1u);
+  EXPECT_EQ(change.inserted, "3");
   change = edit::Difference("1111", "11", 0);  // two deleted before the caret at the start
   EXPECT_EQ(change.at, 0u);
   EXPECT_EQ(change.removed, 2u);
@@ -58,6 +62,11 @@ TEST(EditRules, TypingTakesPrintableCharactersOnly) {
     e.digitsOnly = true;
     EXPECT_FALSE(edit::Type(e, c.c).change) << std::hex << uint32_t(c.c);
   }
+  edit::EditState middle;  // over a selection with text after it
+  middle.text = "123";
+  edit::Select(middle, 1, 2);
+  edit::Type(middle, '9');
+  EXPECT_EQ(middle.text, "193");
 }
 
 // Each encoding's first and last code point, and the forms just past them:

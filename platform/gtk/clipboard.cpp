@@ -91,10 +91,4 @@ void RequestText(dialog_manager::TextSource source) {
                                  BytesReceived, request);
 }
 
-// Screen readers hear that the dialog is busy while a paste waits.
-void ShowBusy(HWND dialog, bool busy) {
-  AtkObject* accessible = gtk_widget_get_accessible(gtkwin::Widget(dialog));
-  if (accessible) atk_object_notify_state_change(accessible, ATK_STATE_BUSY, busy);
-}
-
 }  // namespace backend

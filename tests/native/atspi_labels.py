@@ -4,6 +4,7 @@ prints each field and button with the name it is read out with: a field's
 own name, or else the name of the text it is labelled by.
 
     atspi_labels.py SECONDS
+    atspi_labels.py SECONDS --busy    prints "busy" or "idle", the dialog's state
 
 Exits 1, saying so, if no such dialog is on the accessibility bus in time.
 """
@@ -41,6 +42,9 @@ def main():
     if dialog is None:
         print("no dialog \"RGB <-> HSV\" on the accessibility bus", file=sys.stderr)
         return 1
+    if sys.argv[2:] == ["--busy"]:
+        print("busy" if dialog.getState().contains(pyatspi.STATE_BUSY) else "idle")
+        return 0
     roles = (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PUSH_BUTTON)
     for accessible in pyatspi.findAllDescendants(dialog, lambda a: a.getRole() in roles):
         print(f"{accessible.getRoleName()}: {spoken_name(accessible)}")

@@ -112,6 +112,15 @@ focused_text() {
   clipboard
 }
 
+# Another program that owns the clipboard or the primary selection and
+# answers a request for it only after a while, as a busy or remote one does.
+slow_owner() {  # SELECTION TEXT MILLISECONDS
+  "$clipboard_keeper" --slow "$1" "$2" "$3" >"$work/owner-$1" &
+  pids+=($!)
+  wait_for 10 grep -q owning "$work/owner-$1" || fail "the slow owner of $1 did not start"
+}
+answered() { grep -q answered "$work/owner-$1"; }
+
 # With the focus on "Select...": Tab visits the six fields in order, each
 # all selected, and comes back to "Select...".
 read_fields() {
@@ -271,13 +280,7 @@ case "$scenario" in
     # what the user does meanwhile waits for it, caret keys and all. 255
     # into the empty blue field with the middle button, then Tab and 5 at
     # once: the hue of pure blue replaced by 5.
-    slow_owner() {
-      "$clipboard_keeper" --slow "$1" "$2" 500 >"$work/owner-$1" &
-      pids+=($!)
-      wait_for 10 grep -q owning "$work/owner-$1" || fail "the slow owner of $1 did not start"
-    }
-    answered() { grep -q answered "$work/owner-$1"; }
-    slow_owner PRIMARY 255
+    slow_owner PRIMARY 255 500
     xdotool mousemove "$((client_x + 202))" "$((client_y + 34))" click 2
     key Tab
     type_text 5
@@ -285,7 +288,7 @@ case "$scenario" in
     back_from_field 4
     expect_fields "255,30,0,5,255,255"
     # Red 1, 2 pasted after it, then Home and 3 at once: 312, beyond 255.
-    slow_owner CLIPBOARD 2
+    slow_owner CLIPBOARD 2 500
     into_field 1
     type_text 1
     key ctrl+v Home
@@ -322,6 +325,17 @@ case "$scenario" in
     expected=$(printf '%s\n' "push button: Select..." "text: RGB color: red" "text: RGB color: green" \
       "text: RGB color: blue" "text: HSV color: hue" "text: HSV color: saturation" "text: HSV color: value")
     [ "$spoken" = "$expected" ] || fail "read out as: $spoken"
+    # While a paste waits for its text the dialog is busy, to a reader that
+    # asks as well as to one that listens; then it is not.
+    dialog_state() { /usr/bin/python3 "$(dirname "$0")/atspi_labels.py" 5 --busy; }
+    slow_owner CLIPBOARD 7 2000
+    into_field 1
+    key ctrl+v
+    busy() { [ "$(dialog_state)" = busy ]; }
+    wait_for 2 busy || fail "the dialog was not busy while its paste waited"
+    wait_for 10 answered CLIPBOARD || fail "no paste was asked for"
+    idle() { [ "$(dialog_state)" = idle ]; }
+    wait_for 5 idle || fail "the dialog stayed busy after its paste"
     key Escape
     finish
     ;;

@@ -151,14 +151,19 @@ class State:
     color chooser is open, and whether the program has ended."""
 
     # Windows' edit control (Wine's, as Windows') edits in UTF-16 units: a
-    # paste at the limit, a Delete or a cut may leave half of a surrogate
-    # pair, which the program, reading its fields as ANSI text, cannot see.
-    # Where that is the platform's, the driver says so.
+    # paste cut at the limit may leave half of a surrogate pair, and any
+    # edit of a field that holds a pair may split it (the caret moves by
+    # units), which the program, reading its fields as ANSI text, cannot
+    # see. Where that is the platform's, the driver says so.
     cuts_pairs = False
 
     # The focused field's selection (start, end) in characters, where the
     # driver can read it.
     selection = None
+
+    # Whether the dialog says it is busy (a paste waits for its text), where
+    # the driver can read it: until it is not, the action is not done.
+    busy = False
 
     def __init__(self, texts, focus=None, swatch=None, chooser=False, ended=False):
         self.texts, self.focus, self.swatch, self.chooser, self.ended = list(texts), focus, swatch, chooser, ended
@@ -180,6 +185,18 @@ def edited_group(action, before):
     return "rgb" if field in RGB else "hsv"
 
 
+def splits_pairs(action, before, field):
+    """Whether an edit control that edits in UTF-16 units may have left
+    half of a surrogate pair in the field after the action: it held one
+    before, text was pasted into it and cut at the limit, or an undo gave
+    back such a text."""
+    held = before.texts[FIELDS.index(field)]
+    return any(ord(c) > 0xFFFF or 0xD800 <= ord(c) <= 0xDFFF for c in held) or (
+        action.kind == "paste" and before.focus == field) or (
+        action.kind == "key" and action.key == "z" and before.focus == field) or (
+        action.kind in ("middle_paste", "drop") and action.field == field)
+
+
 def violations(oracle, before, after, action):
     """The rules the state after an action breaks."""
     found = []
@@ -188,7 +205,8 @@ def violations(oracle, before, after, action):
     for id_, text in zip(FIELDS, after.texts):
         if len(text) > 3:
             found.append(f"field {id_} holds {text!r}, more than three characters")
-        if not after.cuts_pairs and any(0xD800 <= ord(c) <= 0xDFFF for c in text):
+        if any(0xD800 <= ord(c) <= 0xDFFF for c in text) and not (after.cuts_pairs and splits_pairs(
+                action, before, id_)):
             found.append(f"field {id_} holds invalid text {text!r}")
     if action.kind == "type" and not action.text.isdigit() and after.texts != before.texts:
         found.append(f"typing {action.text!r} changed the fields from {before.texts} to {after.texts}")
@@ -234,38 +252,24 @@ def violations(oracle, before, after, action):
 
 
 def settle(driver, oracle, before, action, seconds=5):
-    """Reads the dialog until the rules hold and it reads the same twice,
-    as the program may still be at work on the action (a paste from
-    another program arrives later); the rules broken when it never
-    settles."""
+    """Reads the dialog until it no longer says it is busy (a paste waits
+    for another program's text), the rules hold and it reads the same
+    twice, as the toolkit may still be at work on the action; the rules
+    broken when it never settles."""
     deadline = time.monotonic() + seconds
     problems = []
     last = None
+    getattr(driver, "sync", lambda: None)()
     while True:
         after = driver.read()
         problems += driver.problems()
         found = violations(oracle, before, after, action)
-        steady = last is not None and (after.texts, after.focus, after.selection, after.chooser) == last
+        steady = not after.busy and last is not None and (
+            after.texts, after.focus, after.selection, after.chooser) == last
         if (not found and not problems and steady) or time.monotonic() > deadline:
             return after, found + problems
         last = (after.texts, after.focus, after.selection, after.chooser)
         time.sleep(0.02)
-
-
-def quiet(driver, seconds=0.25, limit=5):
-    """Waits until the dialog has read the same for a while: the input
-    already sent has all been handled, however loaded the machine."""
-    deadline = time.monotonic() + limit
-    last, since = None, time.monotonic()
-    while time.monotonic() < deadline:
-        seen = driver.read()
-        now = (seen.texts, seen.focus, seen.chooser)
-        if now != last:
-            last, since = now, time.monotonic()
-        elif time.monotonic() - since >= seconds:
-            return seen
-        time.sleep(0.02)
-    return seen
 
 
 def make_driver(name, options):
@@ -298,10 +302,6 @@ def play(driver, oracle, actions, count, on_step=lambda number, action, after: N
         played.append(action)
         rng = random.Random(action.seed)  # the action's own choices, the same on a replay
         try:
-            if action.kind == "type" and not action.text.isdigit():
-                # What this key must leave alone is told apart from what
-                # earlier input still does only once that is done.
-                state = quiet(driver)
             driver.perform(action, rng)
             after, found = settle(driver, oracle, state, action)
             if after.chooser and not found:  # Enter or Space on "Select..." opened it

@@ -31,7 +31,7 @@ READ = """
   const selection = active && active.tagName === 'INPUT' && active.dataset.id ?
       [chars(active.value.slice(0, active.selectionStart)), chars(active.value.slice(0, active.selectionEnd))] : null;
   return {texts: fields.map((f) => f ? f.value : ''), focus: active && active.dataset ? Number(active.dataset.id) || null : null,
-          selection,
+          selection, busy: !!document.querySelector('[aria-busy="true"]'),
           chooser: !!document.querySelector('dialog.chooser[open]'), ended: !document.getElementById('ended').hidden,
           problems: window.problems.splice(0)};
 """
@@ -149,6 +149,7 @@ class PageDriver:
             self.last_rgb = rgb
         state = State(seen["texts"], seen["focus"], swatch, seen["chooser"], seen["ended"])
         state.selection = tuple(seen["selection"]) if seen["selection"] else None
+        state.busy = seen["busy"]
         return state
 
     def problems(self):

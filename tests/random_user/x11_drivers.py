@@ -157,6 +157,48 @@ class GtkDriver(Pointer):
         xtest.fake_input(self.display, X.ButtonPress if down else X.ButtonRelease, 2 if which == "middle" else 1)
         self.display.sync()
 
+    # The program's word that it has handled the input sent so far: a
+    # window manager's ping (_NET_WM_PING), which GDK answers when it reads
+    # it from its X connection, and it reads an event only once the ones
+    # before it (the keys and clicks sent) are handled.
+    def sync(self):
+        from Xlib import X
+        from Xlib.protocol import event
+        d = self.display
+        root = d.screen().root
+        if not getattr(self, "ping_window", None):
+            root.change_attributes(event_mask=X.SubstructureNotifyMask)
+            self.ping_window = wait(self.program_window, 10, "no X window of the program")
+        self.pings = getattr(self, "pings", 0) + 1
+        protocols, ping = d.intern_atom("WM_PROTOCOLS"), d.intern_atom("_NET_WM_PING")
+        self.ping_window.send_event(event.ClientMessage(window=self.ping_window, client_type=protocols, data=(
+            32, [ping, self.pings, self.ping_window.id, 0, 0])), event_mask=0)
+        d.flush()
+
+        def answered():
+            while d.pending_events():
+                e = d.next_event()
+                if e.type == X.ClientMessage and e.client_type == protocols and e.data[1][1] == self.pings:
+                    return True
+            return False
+        wait(answered, 10, "the program never answered a ping")
+
+    def program_window(self):
+        """The dialog's X window: the top-level window of the program's
+        process that has its title."""
+        pid = self.display.intern_atom("_NET_WM_PID")
+        pending = [self.display.screen().root]
+        while pending:
+            window = pending.pop()
+            try:
+                owner = window.get_full_property(pid, 0)
+                if owner and owner.value[0] == self.process.pid and window.get_wm_name() == "RGB <-> HSV":
+                    return window
+                pending += window.query_tree().children
+            except Exception:  # gone meanwhile
+                pass
+        return None
+
     # Another program's clipboard and selection: xclip, which owns it until
     # someone else takes it.
     def own(self, selection, text):
@@ -179,15 +221,20 @@ class GtkDriver(Pointer):
         return self.served.read().count(b"Waiting for selection request number") - 1
 
     def pasted(self, field=None):
-        """Waits until the program has had the text it asked xclip for: a
-        paste must ask for it where the focus is a field (for the middle
-        button, the field it was pressed on, which it focuses); with no
-        field focused nothing is asked for. (A middle click right after a
-        drag in GTK can go to the drag's end, and then to no field.)"""
+        """Waits until the program has asked xclip for the text and then
+        until the dialog no longer says it is busy, its own word that the
+        text is in and converted: a paste must ask for it where the focus
+        is a field (for the middle button, the field it was pressed on,
+        which it focuses); with no field focused nothing is asked for. (A
+        middle click right after a drag in GTK can go to the drag's end,
+        and then to no field.)"""
+        import pyatspi
         from random_user import FIELDS
         focus = self.read().focus
         if focus in FIELDS and (field is None or focus == field):
             wait(lambda: self.requests_served() >= 1, 5, "the program never asked for the text pasted")
+            wait(lambda: not self.dialog.getState().contains(pyatspi.STATE_BUSY), 5,
+                 "the dialog stayed busy after its paste was answered")
 
     def dropped(self):
         """A drag of selected text is a drop that GTK ends on its own time,
@@ -214,6 +261,7 @@ class GtkDriver(Pointer):
     def start(self):
         import pyatspi
         self.process = subprocess.Popen([self.program], stderr=self.errors, stdout=subprocess.DEVNULL)
+        self.ping_window = None
 
         def dialog():
             for app in pyatspi.Registry.getDesktop(0):
@@ -275,6 +323,10 @@ class GtkDriver(Pointer):
             swatch = (raw[2], raw[1], raw[0])
         state = State(texts, focus, swatch, chooser, ended)
         state.selection = tuple(sorted(selection)) if selection else None
+        try:
+            state.busy = self.dialog.getState().contains(pyatspi.STATE_BUSY)
+        except Exception:
+            state.ended = True
         return state
 
     def problems(self):

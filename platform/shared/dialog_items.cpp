@@ -2,7 +2,6 @@
 // manager does.
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -70,13 +69,19 @@ UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) 
 BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned) {
   HWND control = GetDlgItem(dialog, id);
   if (!control) return FALSE;
+  // Written digit by digit from the end: the C library's formatted output
+  // would bring its whole formatter (floating point and all) into the page.
   char text[16];
-  if (isSigned) {
-    std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-  } else {
-    std::snprintf(text, sizeof text, "%u", value);
-  }
-  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  char* at = text + sizeof text;
+  *--at = '\0';
+  const bool negative = isSigned && static_cast<int>(value) < 0;
+  uint32_t magnitude = negative ? 0u - value : value;
+  do {
+    *--at = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude);
+  if (negative) *--at = '-';
+  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(at));
   return TRUE;
 }
 

@@ -44,6 +44,8 @@ TEST_F(Contract, SetDlgItemIntShowsTheNumberAndNotifiesBeforeItReturns) {
     ASSERT_FALSE(commands.empty());
     EXPECT_EQ(commands.back().control, Item(IDC_HUE));
   }
+  EXPECT_TRUE(SetDlgItemInt(dialog, IDC_HUE, 0x80000000u, TRUE));  // signed, the lowest
+  EXPECT_EQ(Text(IDC_HUE), "-2147483648");
 }
 
 }  // namespace

@@ -282,6 +282,11 @@ def scenario(page, shot=None):
     page.press("Escape")  # cancels
     page.expect(lambda: not page.run("return !!document.querySelector('dialog.chooser')"), "the chooser stayed")
     page.expect_fields("200", "100", "50", "15", "192", "200")
+    # And Enter on "Select...", the third way the program comes to wait for it.
+    page.press("Enter")
+    page.expect(lambda: page.run("return !!document.querySelector('dialog.chooser[open]')"), "Enter opened no chooser")
+    page.press("Escape")
+    page.expect(lambda: not page.run("return !!document.querySelector('dialog.chooser')"), "the chooser stayed")
 
     # Escape ends the program, and the page says how.
     page.press("Escape")

@@ -191,9 +191,10 @@ def splits_pairs(action, before, field):
     before, text was pasted into it and cut at the limit, or an undo gave
     back such a text."""
     held = before.texts[FIELDS.index(field)]
+    pastes_or_undoes = action.kind == "paste" or (action.kind == "key" and (action.key, tuple(action.mods)) in (
+        ("v", ("Control",)), ("Insert", ("Shift",)), ("z", ("Control",))))
     return any(ord(c) > 0xFFFF or 0xD800 <= ord(c) <= 0xDFFF for c in held) or (
-        action.kind == "paste" and before.focus == field) or (
-        action.kind == "key" and action.key == "z" and before.focus == field) or (
+        pastes_or_undoes and before.focus == field) or (
         action.kind in ("middle_paste", "drop") and action.field == field)
 
 

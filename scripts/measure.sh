@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
-# Measures the figures in docs/measurements.md, each against a minimal
-# program of the same kind built and run the same way, in the same run:
+# Measures the figures in docs/measurements.md, each program against a floor
+# (the same controls made directly, no conversion: bench/same_template_dialog.cpp
+# under Wine, bench/same_widgets_gtk.cpp natively) and a minimal program of
+# its kind (one field), built and run the same way, in the same run:
 #  - sizes of the executables;
 #  - rgbhsv.exe under Wine with a prefix already made: start of the process
 #    to the dialog showing white, and one keystroke to the other group
-#    updated (measured inside Wine, against bench/baseline_dialog.cpp);
+#    updated (timed inside Wine);
 #  - the native program: start to showing white, resident memory then, and
-#    one keystroke to the other group updated (measured from outside on the
-#    X display with openbox, against bench/minimal_gtk_window.cpp), and the
-#    start of the program as built at eb7dadc, before the Linux user's work;
+#    one keystroke to the other group updated (timed from outside on the X
+#    display with openbox), the start of the program as built at eb7dadc,
+#    before the Linux user's work, and the instructions each start executes
+#    to showing white (valgrind's callgrind), which the machine's load does
+#    not move;
 #  - the first start of rgbhsv.exe under Wine on a new prefix, as a user's
 #    first start is (against the minimal dialog's, each on a new prefix).
+#  Starts and keystrokes are taken in rounds, one start of each program a
+#  round; each figure is the median of the rounds, with the lowest and the
+#  highest (ROUNDS=10, KEYSTROKES=20 a round, FIRST_STARTS=3).
 #  - with --web, only the web page, in headless Chromium, against a minimal
 #    Emscripten page with one field (bench/minimal_web_page.cpp) built the
-#    same way: bytes transferred (gzip -9) of the page, the script and the
-#    module; loads to the dialog showing white, on a first visit (nothing
-#    cached) and on a repeat visit; one keystroke to the other group written.
+#    same way: bytes transferred (each file gzip -9); loads to the dialog
+#    showing white, on a first visit (nothing cached) and on a repeat visit;
+#    one keystroke to the other group written.
 #
 #   scripts/measure.sh         the native and Windows figures
 #   scripts/measure.sh --web   the web page's
@@ -44,9 +51,19 @@ if [ "${1:-}" = "--web" ]; then
     echo "measure.sh: no web figures (see above)" >&2
     exit 1
   fi
-  echo "web page, bytes transferred (gzip): page $(gz build/web/site/{index.html,style.css,favicon.ico,manifest.webmanifest,sw.js})," \
-       "script $(gz build/web/site/rgbhsv.js), module $(gz build/web/site/rgbhsv.wasm); minimal page" \
-       "$(gz build/web/minimal-site/index.html), $(gz build/web/minimal-site/minimal_web_page.js), $(gz build/web/minimal-site/minimal_web_page.wasm)"
+  # What a first visit fetches, each file compressed on its own as a server
+  # sends it: the page's goal is 40,960 bytes in all.
+  each() {
+    local total=0 file size
+    for file in "$@"; do
+      size=$(gz "$file")
+      total=$((total + size))
+      printf '%s %s, ' "$(basename "$file")" "$size"
+    done
+    echo "total $total"
+  }
+  echo "web page, bytes transferred (each gzip -9): $(each build/web/site/{index.html,style.css,rgbhsv.js,rgbhsv.wasm,manifest.webmanifest,sw.js,favicon.ico})"
+  echo "minimal page, bytes transferred (each gzip -9): $(each build/web/minimal-site/{index.html,minimal_web_page.js,minimal_web_page.wasm})"
   awk -v a="$page_load" -v b="$minimal_load" 'BEGIN { printf "web, load to dialog showing white: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
   awk -v a="$page_repeat" -v b="$minimal_repeat" 'BEGIN { printf "web, repeat visit, load to dialog showing white: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
   awk -v a="$page_key" -v b="$minimal_key" 'BEGIN { printf "web, keystroke to other group written: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
@@ -57,11 +74,11 @@ fi
 source scripts/wine-env.sh
 source scripts/native-env.sh
 scripts/ensure-packages.sh "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${NATIVE_PACKAGES[@]}" \
-  "${SHOT_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}"
+  "${SHOT_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" valgrind
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target rgbhsv baseline_dialog wine_latency >/dev/null
+cmake --build --preset windows --target rgbhsv same_template_dialog baseline_dialog wine_latency >/dev/null
 cmake --preset native >/dev/null
-cmake --build --preset native --target rgbhsv_native x11_latency minimal_gtk_window >/dev/null
+cmake --build --preset native --target rgbhsv_native x11_latency same_widgets_gtk minimal_gtk_window >/dev/null
 
 # The native program as it was before the Linux user's work (accessibility,
 # the display's resolution, the clipboard), built the same way, for the
@@ -77,16 +94,26 @@ fi
 earlier=$earlier_source/build/native/rgbhsv
 
 program=build/windows/rgbhsv.exe
+floor_exe=build/windows/bench/same_template_dialog.exe
 baseline=build/windows/bench/baseline_dialog.exe
 latency=build/windows/bench/wine_latency.exe
 native=build/native/rgbhsv
+floor=build/native/bench/same_widgets_gtk
 minimal=build/native/bench/minimal_gtk_window
-starts=${STARTS:-10}
-keys=${KEYSTROKES:-40}
+rounds=${ROUNDS:-10}
+keys=${KEYSTROKES:-20}
 firsts=${FIRST_STARTS:-3}
 
-ratio() { awk -v a="$2" -v b="$3" -v what="$1" -v unit="$4" -v base="$5" \
-  'BEGIN { printf "%s: %s %s, %s %s %s, ratio %.2f\n", what, a, unit, base, b, unit, a / b }'; }
+# The median of the numbers read, and the lowest and the highest.
+spread() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)], v[1], v[NR] }'; }
+# One figure of a program against its floor and its minimal program, each
+# "median lowest highest": compare WHAT UNIT PROGRAM FLOOR MINIMAL FLOOR_NAME MINIMAL_NAME
+compare() {
+  awk -v what="$1" -v unit="$2" -v a="$3" -v b="$4" -v c="$5" -v bn="$6" -v cn="$7" 'BEGIN {
+    split(a, x, " "); split(b, y, " "); split(c, z, " ")
+    printf "%s: %s %s (%s to %s); %s %s (%s to %s), ratio %.2f; %s %s (%s to %s), ratio %.2f\n",
+      what, x[1], unit, x[2], x[3], bn, y[1], y[2], y[3], x[1] / y[1], cn, z[1], z[2], z[3], x[1] / z[1] }'
+}
 
 # The first starts' new prefixes are made in a folder of the run's own;
 # interrupted or not, their Wine servers are stopped and the folder removed.
@@ -100,68 +127,100 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Under Wine, with a prefix made once.
+# Under Wine, with a prefix made once, timed inside Wine: in rounds, one
+# start of each program a round (with its keystrokes), so that what else
+# the machine does at a moment weighs on all three alike.
 wine_prefix "$PWD/build/wine-measure" --fresh --desktop 1024x768 >/dev/null
-measure_wine() {  # exe title ready-text -> "start_ms N keystroke_ms N"
-  xvfb-run -a -s "-screen 0 1024x768x24" wine "$latency" "$PWD/$1" "$2" "$3" "$starts" "$keys" 2>/dev/null | tr -d '\r'
+# shellcheck disable=SC2016  # expanded by the inner shell
+inside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  for _ in $(seq "$1"); do
+    echo program $(wine "$2" "$PWD/$3" "RGB <-> HSV" 0 1 "$6" 2>/dev/null | tr -d "\r")
+    echo floor $(wine "$2" "$PWD/$4" "RGB <-> HSV" 0 1 "$6" 2>/dev/null | tr -d "\r")
+    echo minimal $(wine "$2" "$PWD/$5" "Baseline" 255 1 "$6" 2>/dev/null | tr -d "\r")
+  done' _ "$rounds" "$latency" "$program" "$floor_exe" "$baseline" "$keys")
+wine_figure() {  # who field -> "median lowest highest" over the rounds
+  awk -v who="$1" -v field="$2" '$1 == who { for (i = 2; i < NF; i++) if ($i == field) print $(i + 1) }' \
+    <<<"$inside" | spread
 }
-read -r _ wine_start _ wine_key <<<"$(measure_wine "$program" "RGB <-> HSV" 0)"
-read -r _ base_start _ base_key <<<"$(measure_wine "$baseline" "Baseline" 255)"
 
 # Natively, and Wine's first starts, from outside on one X display. The
-# ready point is inside the red field (the minimal programs have a field
-# there too); the keystroke's effect is watched on the HSV fields (on the
-# minimal GTK window, on its one field).
+# ready point is inside the red field (the floor and the minimal program
+# have a field there too); the keystroke's effect is watched on the HSV
+# fields (on the minimal GTK window, on its one field). Then each start
+# once more under callgrind, for the instructions it executes, which the
+# machine's load does not move.
 # shellcheck disable=SC2016  # expanded by the inner shell
 outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  rounds=$1 keys=$2 native=$3 floor=$4 minimal=$5 program=$6 firsts=$7 scratch=$8 earlier=$9 baseline=${10}
   source scripts/x-session.sh
   start_openbox
   wait_for 20 wm_running || { echo "openbox did not start" >&2; exit 1; }
   x11=build/native/bench/x11_latency
-  # The starts taken in turns, one of each program a round, so that what
-  # else the machine does at a moment weighs on all three alike; then the
-  # memory and the keystrokes, on one start of each.
-  native() { $x11 "RGB <-> HSV" "$1" "$2" 124 34 83 76 142 23 -- "$3"; }
-  minimal() { $x11 "Baseline" "$1" "$2" 124 34 83 23 47 23 -- "$3"; }
-  for _ in $(seq "$1"); do
-    echo start native $(native 1 0 "$3")
-    echo start minimal $(minimal 1 0 "$4")
-    echo start earlier $(native 1 0 "$9")
+  timed() { $x11 "$1" 1 "$2" 124 34 $3 -- "${@:4}"; }
+  for _ in $(seq "$rounds"); do
+    echo native $(timed "RGB <-> HSV" "$keys" "83 76 142 23" "$native")
+    echo floor $(timed "Floor" "$keys" "83 76 142 23" "$floor")
+    echo minimal $(timed "Baseline" "$keys" "83 23 47 23" "$minimal")
+    echo earlier $(timed "RGB <-> HSV" 0 "0 0 0 0" "$earlier")
   done
-  echo native $(native 1 "$2" "$3")
-  echo minimal $(minimal 1 "$2" "$4")
+  counted() {  # who title program -> instructions executed to showing white
+    $x11 "$2" 1 0 124 34 0 0 0 0 -- valgrind --tool=callgrind --callgrind-out-file="$scratch/callgrind.$1" "$3" \
+      >/dev/null 2>&1 || return 0
+    echo instructions "$1" $(awk "/^(summary|totals):/ { print \$2; exit }" "$scratch/callgrind.$1")
+  }
+  counted native "RGB <-> HSV" "$native"
+  counted floor Floor "$floor"
+  counted minimal Baseline "$minimal"
   first() {  # title exe -> the median of first starts, each on a new prefix
-    for i in $(seq "$5"); do
-      prefix=$(mktemp -d -p "$8")/prefix
+    for _ in $(seq "$firsts"); do
+      prefix=$(mktemp -d -p "$scratch")/prefix
       $x11 "$1" 1 0 124 34 0 0 0 0 -- env WINEPREFIX="$prefix" WINEDEBUG=-all \
         WINEDLLOVERRIDES="mscoree,mshtml=" wine "$2" 2>/dev/null | awk "{print \$2}"
       WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
       rm -rf "$(dirname "$prefix")"
     done | sort -n | awk "{ v[NR] = \$1 } END { print v[int((NR + 1) / 2)] }"
   }
-  echo first $(first "RGB <-> HSV" "$PWD/$5" "" "" "$7") $(first "Baseline" "$PWD/$6" "" "" "$7")
-' _ "$starts" "$keys" "$native" "$minimal" "$program" "$baseline" "$firsts" "$scratch" "$earlier")
-median_start() {
-  awk -v who="$1" '$1 == "start" && $2 == who { print $4 }' <<<"$outside" | sort -n |
-    awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'
+  echo first $(first "RGB <-> HSV" "$PWD/$program") $(first "Baseline" "$PWD/$baseline")
+' _ "$rounds" "$keys" "$native" "$floor" "$minimal" "$program" "$firsts" "$scratch" "$earlier" "$baseline")
+native_figure() {  # who field -> "median lowest highest" over the rounds
+  awk -v who="$1" -v field="$2" '$1 == who { for (i = 2; i < NF; i++) if ($i == field) print $(i + 1) }' \
+    <<<"$outside" | spread
 }
-native_start=$(median_start native)
-minimal_start=$(median_start minimal)
-earlier_start=$(median_start earlier)
-read -r _ _ _ _ native_rss _ native_key <<<"$(grep '^native' <<<"$outside")"
-read -r _ _ _ _ minimal_rss _ minimal_key <<<"$(grep '^minimal' <<<"$outside")"
+instructions() { awk -v who="$1" '$1 == "instructions" && $2 == who { print $3 }' <<<"$outside"; }
 read -r _ first_program first_baseline <<<"$(grep '^first' <<<"$outside")"
-for figure in wine_start base_start native_start minimal_start earlier_start first_program first_baseline; do
+for figure in first_program first_baseline; do
   [ -n "${!figure}" ] || { echo "measure.sh: no figure for $figure (see the message above)" >&2; exit 1; }
 done
+for who in program floor minimal; do
+  [ -n "$(wine_figure "$who" start_ms)" ] || { echo "measure.sh: no Wine figures for the $who" >&2; exit 1; }
+done
+for who in native floor minimal earlier; do
+  [ -n "$(native_figure "$who" start_ms)" ] || { echo "measure.sh: no native figures for the $who" >&2; exit 1; }
+done
 
-echo "rgbhsv.exe: $(stat -c %s "$program") bytes (minimal dialog program: $(stat -c %s "$baseline") bytes)"
-echo "native rgbhsv: $(stat -c %s "$native") bytes (minimal GTK window: $(stat -c %s "$minimal") bytes)"
-ratio "Wine, start to dialog showing white" "$wine_start" "$base_start" ms "minimal dialog"
-ratio "Wine, keystroke to other group updated" "$wine_key" "$base_key" ms "minimal dialog"
-ratio "Wine on a new prefix, first start to dialog showing white" "$first_program" "$first_baseline" ms "minimal dialog"
-ratio "native, start to dialog showing white" "$native_start" "$minimal_start" ms "minimal GTK window"
-ratio "native at $earlier_commit, start to dialog showing white" "$earlier_start" "$minimal_start" ms "minimal GTK window"
-ratio "native, resident memory" "$native_rss" "$minimal_rss" kB "minimal GTK window"
-ratio "native, keystroke to other group updated" "$native_key" "$minimal_key" ms "minimal GTK window"
-echo "(medians of $starts starts, $keys keystrokes and $firsts first starts; $(wine --version 2>/dev/null | tr -d '\r'), GTK $(pkg-config --modversion gtk+-3.0))"
+echo "rgbhsv.exe: $(stat -c %s "$program") bytes (same-template floor: $(stat -c %s "$floor_exe") bytes," \
+     "minimal dialog program: $(stat -c %s "$baseline") bytes)"
+echo "native rgbhsv: $(stat -c %s "$native") bytes (same-widgets floor: $(stat -c %s "$floor") bytes," \
+     "minimal GTK window: $(stat -c %s "$minimal") bytes)"
+compare "Wine, start to dialog showing white" ms "$(wine_figure program start_ms)" \
+  "$(wine_figure floor start_ms)" "$(wine_figure minimal start_ms)" "same-template floor" "minimal dialog"
+compare "Wine, keystroke to other group updated" ms "$(wine_figure program keystroke_ms)" \
+  "$(wine_figure floor keystroke_ms)" "$(wine_figure minimal keystroke_ms)" "same-template floor" "minimal dialog"
+awk -v a="$first_program" -v b="$first_baseline" \
+  'BEGIN { printf "Wine on a new prefix, first start to dialog showing white: %s ms, minimal dialog %s ms, ratio %.2f\n", a, b, a / b }'
+compare "native, start to dialog showing white" ms "$(native_figure native start_ms)" \
+  "$(native_figure floor start_ms)" "$(native_figure minimal start_ms)" "same-widgets floor" "minimal GTK window"
+compare "native at $earlier_commit, start to dialog showing white" ms "$(native_figure earlier start_ms)" \
+  "$(native_figure floor start_ms)" "$(native_figure minimal start_ms)" "same-widgets floor" "minimal GTK window"
+compare "native, resident memory" kB "$(native_figure native rss_kb)" \
+  "$(native_figure floor rss_kb)" "$(native_figure minimal rss_kb)" "same-widgets floor" "minimal GTK window"
+compare "native, keystroke to other group updated" ms "$(native_figure native keystroke_ms)" \
+  "$(native_figure floor keystroke_ms)" "$(native_figure minimal keystroke_ms)" "same-widgets floor" "minimal GTK window"
+if [ -n "$(instructions native)" ] && [ -n "$(instructions floor)" ] && [ -n "$(instructions minimal)" ]; then
+  awk -v a="$(instructions native)" -v b="$(instructions floor)" -v c="$(instructions minimal)" 'BEGIN {
+    printf "native, instructions to dialog showing white (callgrind): %d; same-widgets floor %d, ratio %.3f; minimal GTK window %d, ratio %.3f\n", a, b, a / b, c, a / c }'
+else
+  echo "native, instructions to dialog showing white: not counted (callgrind failed)"
+fi
+echo "(medians of $rounds rounds, with the lowest and highest, one start of each program a round and $keys" \
+     "keystrokes; $firsts first starts; $(wine --version 2>/dev/null | tr -d '\r'), GTK $(pkg-config --modversion gtk+-3.0))"

@@ -318,6 +318,11 @@ def offline(page, server, site):
           .then((lists) => done(lists.flat().map((r) => new URL(r.url).pathname)));""")
     files = set(os.listdir(site)) - {"sw.js"}
     assert kept and {p.lstrip("/") for p in kept} <= files | {""}, f"the cache holds {kept}"
+    # The module is asked for with the release the page names its script
+    # with, so that the worker serves both from one release.
+    fetched = page.run("return performance.getEntriesByType('resource').map((e) => e.name)")
+    releases = {name.split("?")[-1] for name in fetched if "/rgbhsv." in name}
+    assert len(releases) == 1 and releases.pop().startswith("v="), f"the script and module came as {fetched}"
     server.shutdown()
     server.server_close()
     page.engine.reload()

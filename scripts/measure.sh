@@ -22,7 +22,9 @@
 #    Emscripten page with one field (bench/minimal_web_page.cpp) built the
 #    same way: bytes transferred (each file gzip -9); loads to the dialog
 #    showing white, on a first visit (nothing cached) and on a repeat visit;
-#    one keystroke to the other group written.
+#    one keystroke to the other group written; and both under Lighthouse's
+#    mobile throttling (first and largest contentful paint, total blocking
+#    time; LIGHTHOUSE_RUNS=3).
 #
 #   scripts/measure.sh         the native and Windows figures
 #   scripts/measure.sh --web   the web page's
@@ -68,6 +70,14 @@ if [ "${1:-}" = "--web" ]; then
   awk -v a="$page_repeat" -v b="$minimal_repeat" 'BEGIN { printf "web, repeat visit, load to dialog showing white: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
   awk -v a="$page_key" -v b="$minimal_key" 'BEGIN { printf "web, keystroke to other group written: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
   echo "(medians of $loads loads and $keys keystrokes; $(chromium --version 2>/dev/null))"
+  # Under Lighthouse's mobile throttling, the two pages side by side.
+  scripts/ensure-npm-packages.sh
+  runs=${LIGHTHOUSE_RUNS:-3}
+  /usr/bin/python3 bench/lighthouse_compare.py build/web/site build/web/minimal-site "$runs" |
+    while read -r metric page minimal; do
+      awk -v m="$metric" -v a="$page" -v b="$minimal" 'BEGIN { printf "web, Lighthouse mobile, %s: %s, minimal page %s, ratio %s\n", m, a, b, (b > 0 ? sprintf("%.2f", a / b) : "-") }'
+    done
+  echo "(medians of $runs Lighthouse runs of each, in turns)"
   exit 0
 fi
 

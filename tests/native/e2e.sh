@@ -67,7 +67,7 @@ esac
 
 start_openbox
 pids+=("$wm_pid")
-wait_for 20 wm_running || fail "openbox did not start"
+wait_for 60 wm_running || fail "openbox did not start"
 
 "$bell_watch" >"$work/bells" &
 pids+=($!)

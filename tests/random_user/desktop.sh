@@ -12,7 +12,7 @@ fi
 source "$(dirname "$0")/../../scripts/x-session.sh"
 start_openbox
 trap 'kill "$wm_pid" 2>/dev/null || true' EXIT
-wait_for 20 wm_running || { echo "openbox did not start" >&2; exit 1; }
+wait_for 60 wm_running || { echo "openbox did not start" >&2; exit 1; }
 status=0
 "$@" || status=$?
 exit "$status"

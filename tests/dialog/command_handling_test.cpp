@@ -180,6 +180,10 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   EXPECT_FALSE(standin::Busy());
   EXPECT_EQ(Shown(), (Fields{"255", "255", "255", "5", "0", "255"}));
   EXPECT_EQ(user::BeepCount(MB_ICONEXCLAMATION), 1);
+  // The middle button's paste into a field without the focus gives it the focus.
+  user::PasteWithMiddleButton(dialog, IDC_SATURATION, 0, "1");
+  ASSERT_TRUE(standin::AnswerPaste());
+  EXPECT_EQ(user::FocusedId(), IDC_SATURATION);
 
   user::SelectAll(dialog, IDC_RED);
   user::Type(dialog, "12");
@@ -244,6 +248,15 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
     dialog_manager::Post(dialog, replaced);
     EXPECT_EQ(user::Text(dialog, IDC_RED), after);
   }
+  // A field written while another has the focus (autofill, a screen
+  // reader's "set value") takes the new text whole; the focus stays.
+  dialog_manager::Input written;
+  written.kind = dialog_manager::InputKind::Replaced;
+  written.window = GetDlgItem(dialog, IDC_GREEN);
+  written.text = "7";
+  dialog_manager::Post(dialog, written);
+  EXPECT_EQ(user::Text(dialog, IDC_GREEN), "7");
+  EXPECT_EQ(user::FocusedId(), IDC_RED);
 }
 
 // The keys the dialog takes, so that the platform does nothing with them,

@@ -81,6 +81,7 @@ TEST_F(CommandHandling, OneKeystrokeRunsOneConversionAndItsWritesStartNone) {
   EXPECT_EQ(ignored, 3);
   EXPECT_EQ(updating, 0);
   EXPECT_EQ(user::PaintCount(dialog, IDC_SWATCH) > 0, true);
+  EXPECT_EQ(user::PaintCount(dialog, 0), 1);  // the dialog's own client area, once, when shown
   // The field being edited is never rewritten; the other group always is.
   const auto& w = user::Writes();
   ASSERT_GE(w.size(), 3u);
@@ -290,4 +291,6 @@ TEST_F(CommandHandling, TheDialogTakesItsOwnKeysAndLeavesTheCaretKeys) {
   const char* names[] = {"RGB color: red",  "RGB color: green",      "RGB color: blue",
                          "HSV color: hue",  "HSV color: saturation", "HSV color: value"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(dialog_manager::AccessibleName(GetDlgItem(dialog, kFieldIds[i])), names[i]);
+  // The swatch is drawn, not a text: the platforms make it a drawing area.
+  EXPECT_FALSE(dialog_manager::ShowsText(GetDlgItem(dialog, IDC_SWATCH)));
 }

@@ -203,7 +203,7 @@ COLORREF PaintedColor(HWND dialog, int id) {
 }
 
 int PaintCount(HWND dialog, int id) {
-  const auto found = records().paints.find(GetDlgItem(dialog, id));
+  const auto found = records().paints.find(id ? GetDlgItem(dialog, id) : dialog);
   return found == records().paints.end() ? 0 : found->second;
 }
 

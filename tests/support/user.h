@@ -45,7 +45,7 @@ bool IsOpen(HWND dialog);
 std::string Caption(HWND dialog);
 HICON Icon(HWND dialog, WPARAM which);
 COLORREF PaintedColor(HWND dialog, int id);  // the client area's color on the screen
-int PaintCount(HWND dialog, int id);
+int PaintCount(HWND dialog, int id);  // id 0: the dialog itself
 int BeepCount(UINT type);
 const std::vector<UINT>& Beeps();
 

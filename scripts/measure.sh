@@ -152,10 +152,13 @@ inside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     echo >&3 floor $(wine "$2" "$PWD/$4" "RGB <-> HSV" 0 1 "$6" 2>/dev/null | tr -d "\r")
     echo >&3 minimal $(wine "$2" "$PWD/$5" "Baseline" 255 1 "$6" 2>/dev/null | tr -d "\r")
   done' _ "$rounds" "$latency" "$program" "$floor_exe" "$baseline" "$keys")
-wine_figure() {  # who field -> "median lowest highest" over the rounds
-  awk -v who="$1" -v field="$2" '$1 == who { for (i = 2; i < NF; i++) if ($i == field) print $(i + 1) }' \
-    <<<"$inside" | spread
+# One program's figure over the rounds, "median lowest highest", from lines
+# "WHO name value name value ...".
+figure_in() {  # lines who field
+  awk -v who="$2" -v field="$3" '$1 == who { for (i = 2; i < NF; i++) if ($i == field) print $(i + 1) }' \
+    <<<"$1" | spread
 }
+wine_figure() { figure_in "$inside" "$@"; }
 
 # Natively, and Wine's first starts, from outside on one X display. The
 # ready point is inside the red field (the floor and the minimal program
@@ -199,10 +202,7 @@ outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   }
   echo first $(first "RGB <-> HSV" "$PWD/$program") $(first "Baseline" "$PWD/$baseline")
 ' _ "$rounds" "$keys" "$native" "$floor" "$minimal" "$program" "$firsts" "$scratch" "$earlier" "$baseline")
-native_figure() {  # who field -> "median lowest highest" over the rounds
-  awk -v who="$1" -v field="$2" '$1 == who { for (i = 2; i < NF; i++) if ($i == field) print $(i + 1) }' \
-    <<<"$outside" | spread
-}
+native_figure() { figure_in "$outside" "$@"; }
 instructions() { awk -v who="$1" '$1 == "instructions" && $2 == who { print $3 }' <<<"$outside"; }
 read -r _ first_program first_baseline <<<"$(grep '^first' <<<"$outside")"
 for figure in first_program first_baseline; do

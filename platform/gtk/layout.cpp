@@ -7,8 +7,9 @@ namespace {
 // Windows' dialog base units for a font: half the rounded-up average width
 // of "A".."Z" "a".."z", and the font's height, at the display's resolution.
 backend::BaseUnits Measure(const std::string& family, int points) {
-  PangoFontMap* map = pango_cairo_font_map_get_default();
-  PangoContext* context = pango_font_map_create_context(map);
+  // The screen's context, with the font options GTK gives its widgets:
+  // the font is then loaded once, for this and for the controls alike.
+  PangoContext* context = gdk_pango_context_get_for_screen(gdk_screen_get_default());
   pango_cairo_context_set_resolution(context, gtkwin::records().dpi);
   PangoFontDescription* font = pango_font_description_new();
   pango_font_description_set_family(font, family.c_str());

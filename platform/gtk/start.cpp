@@ -2,20 +2,23 @@
 // program, the resources, and the dialog font's style.
 #include <cstdio>
 
+#include <fontconfig/fontconfig.h>
+
 #include "gtk_internals.h"
 #include "win32_gtk.h"
 
 namespace {
 
+// Asked of fontconfig for the one family: listing every family, as Pango
+// would, costs a start more than the rest of the font's setting up.
 bool Installed(const char* family) {
-  PangoFontFamily** families = nullptr;
-  int count = 0;
-  pango_font_map_list_families(pango_cairo_font_map_get_default(), &families, &count);
-  bool found = false;
-  for (int i = 0; i < count && !found; ++i) {
-    found = g_ascii_strcasecmp(pango_font_family_get_name(families[i]), family) == 0;
-  }
-  g_free(families);
+  FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, family, static_cast<char*>(nullptr));
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, static_cast<char*>(nullptr));
+  FcFontSet* fonts = pattern && objects ? FcFontList(nullptr, pattern, objects) : nullptr;
+  const bool found = fonts && fonts->nfont > 0;
+  if (fonts) FcFontSetDestroy(fonts);
+  if (objects) FcObjectSetDestroy(objects);
+  if (pattern) FcPatternDestroy(pattern);
   return found;
 }
 

@@ -1,12 +1,21 @@
 #!/usr/bin/python3
-"""Times a web page in headless Chromium, from outside as a user sees it:
-the load to the page showing READY (checked at every frame), on a first
-visit (nothing cached) and on a repeat visit (what the browser and the
-page's service worker kept from the first), and one keystroke in the page's
-first field to another field being written. Prints
-"load_ms N repeat_load_ms N keystroke_ms N", medians.
+"""Times web pages in headless Chromium, from outside as a user sees them:
+the load to a page showing READY (checked at every frame), on a first visit
+(nothing cached) and on a repeat visit (what the browser and the page's
+service worker kept from the first), and one keystroke in the page's first
+field to another field being written. The pages are loaded in turns, one
+load of each a round, so that what else the machine does weighs on all
+alike. Each load is also timed phase by phase: the HTML, the script and the
+module in (their responses' ends), the module compiled and instantiated,
+and the page ready. For each page prints
 
-    web_latency.py FOLDER READY_EXPRESSION FIELD_SELECTOR LOADS KEYSTROKES
+    SITE load_ms M L H repeat_load_ms M L H keystroke_ms M L H
+    SITE first|repeat html M script M module M instantiated M ready M
+
+the medians (M) with the lowest (L) and highest (H), in milliseconds from
+the navigation's start.
+
+    web_latency.py LOADS KEYSTROKES FOLDER READY FIELD [FOLDER READY FIELD ...]
 """
 import os
 import statistics
@@ -24,6 +33,18 @@ WATCH = """
   const ready = () => { try { return READY; } catch (e) { return false; } };
   const poll = () => { if (ready()) window.readyAt = performance.now(); else requestAnimationFrame(poll); };
   requestAnimationFrame(poll);
+  // The module compiled and instantiated: when the page's instantiation
+  // resolves, however the page's runtime asks for it.
+  window.instantiatedAt = null;
+  for (const name of ['instantiate', 'instantiateStreaming']) {
+    const original = WebAssembly[name];
+    WebAssembly[name] = function (...args) {
+      return original.apply(this, args).then((result) => {
+        window.instantiatedAt = window.instantiatedAt ?? performance.now();
+        return result;
+      });
+    };
+  }
   // A keystroke's end: the first write of another field's value after it.
   const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
   Object.defineProperty(HTMLInputElement.prototype, 'value', {
@@ -42,50 +63,86 @@ WATCH = """
   }, true);
 """
 
+# The phases of the load just made, from the page's own timing records.
+PHASES = """
+  const ends = (suffix) => performance.getEntriesByType('resource')
+    .filter((e) => new URL(e.name).pathname.endsWith(suffix)).map((e) => e.responseEnd);
+  return {
+    html: performance.getEntriesByType('navigation')[0].responseEnd,
+    script: Math.max(...ends('.js').filter((t) => t > 0), 0),
+    module: Math.max(...ends('.wasm').filter((t) => t > 0), 0),
+    instantiated: window.instantiatedAt,
+    ready: window.readyAt,
+  };
+"""
+PHASE_NAMES = ("html", "script", "module", "instantiated", "ready")
+
+
+def spread(values):
+    return f"{statistics.median(values):.1f} {min(values):.1f} {max(values):.1f}"
+
 
 def main():
-    folder, ready, field, loads, keys = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5])
-    server = serve(folder)
+    loads, keys = int(sys.argv[1]), int(sys.argv[2])
+    sites = [sys.argv[i:i + 3] for i in range(3, len(sys.argv), 3)]
+    servers = [serve(folder) for folder, _, _ in sites]
     browser = chromium()
     try:
         browser.execute_cdp_cmd("Network.enable", {})
-        browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})  # every load a first one
-        browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH.replace("READY", ready)})
-        browser.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
-        url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+        ports = [s.server_address[1] for s in servers]
+        urls = [f"http://127.0.0.1:{port}/index.html" for port in ports]
+        for (_, ready, _), port in zip(sites, ports):  # each page's watch, on its own origin
+            browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+                "source": f"if (location.port === '{port}') {{ {WATCH.replace('READY', ready)} }}"})
 
-        def timed_loads():
-            times = []
+        def load(site):
+            browser.get(urls[site])
+            WebDriverWait(browser, 30).until(lambda b: b.execute_script("return window.readyAt") is not None)
+            return browser.execute_script(PHASES)
+
+        def rounds():
+            phases = [[] for _ in sites]
             for _ in range(loads):
-                browser.get(url)
-                WebDriverWait(browser, 30).until(lambda b: b.execute_script("return window.readyAt") is not None)
-                times.append(browser.execute_script("return window.readyAt"))
-            return times
+                for site in range(len(sites)):
+                    phases[site].append(load(site))
+            return phases
 
-        load_ms = timed_loads()
+        # First visits: nothing cached, no service worker.
+        browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+        browser.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+        first = rounds()
         # The repeat visits: caches on, and the service worker (if the page
         # has one) in charge after one visit.
         browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": False})
         browser.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
-        browser.get(url)
-        browser.execute_async_script("""const done = arguments[0];
-            if (!document.querySelector('link[rel=manifest]')) return done();  // a page with no worker
-            const wait = () => navigator.serviceWorker.controller ? done() : setTimeout(wait, 10);
-            wait();""")
-        repeat_ms = timed_loads()
-        typed = browser.find_element(By.CSS_SELECTOR, field)
-        typed.click()
-        key_ms = []
-        for i in range(keys):
-            browser.execute_script("arguments[0].select(); window.keyAt = null;", typed)
-            ActionChains(browser).send_keys(str(1 + i % 9)).perform()
-            WebDriverWait(browser, 10).until(lambda b: b.execute_script("return window.keyDone") is not None)
-            key_ms.append(browser.execute_script("return window.keyDone - window.keyAt"))
-        print(f"load_ms {statistics.median(load_ms):.1f} repeat_load_ms {statistics.median(repeat_ms):.1f} "
-              f"keystroke_ms {statistics.median(key_ms):.2f}")
+        for site in range(len(sites)):
+            load(site)
+            browser.execute_async_script("""const done = arguments[0];
+                if (!document.querySelector('link[rel=manifest]')) return done();  // a page with no worker
+                const wait = () => navigator.serviceWorker.controller ? done() : setTimeout(wait, 10);
+                wait();""")
+        repeat = rounds()
+
+        for site, (folder, _, field) in enumerate(sites):
+            load(site)
+            typed = browser.find_element(By.CSS_SELECTOR, field)
+            typed.click()
+            key_ms = []
+            for i in range(keys):
+                browser.execute_script("arguments[0].select(); window.keyAt = null;", typed)
+                ActionChains(browser).send_keys(str(1 + i % 9)).perform()
+                WebDriverWait(browser, 10).until(lambda b: b.execute_script("return window.keyDone") is not None)
+                key_ms.append(browser.execute_script("return window.keyDone - window.keyAt"))
+            name = os.path.basename(os.path.normpath(folder))
+            print(f"{name} load_ms {spread([p['ready'] for p in first[site]])} "
+                  f"repeat_load_ms {spread([p['ready'] for p in repeat[site]])} keystroke_ms {spread(key_ms)}")
+            for visit, phases in (("first", first[site]), ("repeat", repeat[site])):
+                medians = [statistics.median([p[n] or 0 for p in phases]) for n in PHASE_NAMES]
+                print(f"{name} {visit} " + " ".join(f"{n} {m:.1f}" for n, m in zip(PHASE_NAMES, medians)))
     finally:
         browser.quit()
-        server.shutdown()
+        for server in servers:
+            server.shutdown()
 
 
 sys.exit(main())

@@ -5,7 +5,8 @@
 //   wine_latency PROGRAM.exe TITLE READY_TEXT STARTS KEYSTROKES
 //
 // READY_TEXT is what field 1007 shows once the dialog is ready. Prints the
-// median of each measure, in milliseconds.
+// median of each measure, in milliseconds, and of the start's phases: the
+// dialog's window made, and shown.
 #include <windows.h>
 
 #include <algorithm>
@@ -76,7 +77,7 @@ int main(int argc, char** argv) {
   const char* title = argv[2];
   const std::string ready = argv[3];
   const int starts = std::atoi(argv[4]), keystrokes = std::atoi(argv[5]);
-  std::vector<double> startTimes, keyTimes;
+  std::vector<double> startTimes, keyTimes, madeTimes, shownTimes;
   for (int run = 0; run < starts; ++run) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -87,10 +88,16 @@ int main(int argc, char** argv) {
       std::printf("cannot start %s\n", argv[1]);
       return 1;
     }
+    // On the way, the start's phases: the dialog's window made (its title
+    // is set when it is created, before its controls), then shown.
     HWND dialog = nullptr;
+    double made = -1, shown = -1;
     while (Now() - t0 < 20000) {
       dialog = FindWindowA(nullptr, title);
-      if (dialog && IsWindowVisible(dialog) && Text(dialog, 1007) == ready) break;
+      const bool visible = dialog && IsWindowVisible(dialog);
+      if (dialog && made < 0) made = Now() - t0;
+      if (visible && shown < 0) shown = Now() - t0;
+      if (visible && Text(dialog, 1007) == ready) break;
       dialog = nullptr;
       Sleep(1);
     }
@@ -99,6 +106,8 @@ int main(int argc, char** argv) {
       return 1;
     }
     startTimes.push_back(Now() - t0);
+    madeTimes.push_back(made);
+    shownTimes.push_back(shown);
 
     // Keystrokes go into field 1003: Tab until it has the focus (which
     // selects its text), then alternately a digit and Backspace.
@@ -135,6 +144,7 @@ int main(int argc, char** argv) {
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
   }
-  std::printf("start_ms %.1f keystroke_ms %.2f\n", Median(startTimes), Median(keyTimes));
+  std::printf("start_ms %.1f keystroke_ms %.2f made_ms %.1f shown_ms %.1f\n", Median(startTimes), Median(keyTimes),
+              Median(madeTimes), Median(shownTimes));
   return 0;
 }

@@ -5,8 +5,8 @@
 # its kind (one field), built and run the same way, in the same run:
 #  - sizes of the executables;
 #  - rgbhsv.exe under Wine with a prefix already made: start of the process
-#    to the dialog showing white, and one keystroke to the other group
-#    updated (timed inside Wine);
+#    to the dialog showing white (and to its window made, and shown), and
+#    one keystroke to the other group updated (timed inside Wine);
 #  - the native program: start to showing white, resident memory then, and
 #    one keystroke to the other group updated (timed from outside on the X
 #    display with openbox), the start of the program as built at eb7dadc,
@@ -21,8 +21,11 @@
 #  - with --web, only the web page, in headless Chromium, against a minimal
 #    Emscripten page with one field (bench/minimal_web_page.cpp) built the
 #    same way: bytes transferred (each file gzip -9); loads to the dialog
-#    showing white, on a first visit (nothing cached) and on a repeat visit;
-#    one keystroke to the other group written; and both under Lighthouse's
+#    showing white, on a first visit (nothing cached) and on a repeat visit,
+#    the two pages in turns (LOADS=15 of each), and each load's phases (the
+#    HTML, the script and the module in, the module instantiated, the dialog
+#    showing white); one keystroke to the other group written
+#    (KEYSTROKES=40); and both under Lighthouse's
 #    mobile throttling (first and largest contentful paint, total blocking
 #    time; LIGHTHOUSE_RUNS=3).
 #
@@ -44,12 +47,22 @@ if [ "${1:-}" = "--web" ]; then
   cmake --build --preset web --target rgbhsv_web minimal_web_page >/dev/null
   gz() { cat "$@" | gzip -9 | wc -c; }
   loads=${LOADS:-15} keys=${KEYSTROKES:-40}
-  read -r _ page_load _ page_repeat _ page_key <<<"$(/usr/bin/python3 bench/web_latency.py build/web/site \
-    "Array.from(document.querySelectorAll('.client input')).map((f) => f.value).join(',') === '255,255,255,0,0,255' && !document.querySelector('.window').hidden" \
-    "input[data-id='1003']" "$loads" "$keys")"
-  read -r _ minimal_load _ minimal_repeat _ minimal_key <<<"$(/usr/bin/python3 bench/web_latency.py build/web/minimal-site \
-    "document.querySelectorAll('#desktop input').length === 2" "#desktop input" "$loads" "$keys")"
-  if [ -z "$page_load" ] || [ -z "$minimal_load" ]; then
+  # The two pages in turns, one load of each a round.
+  web=$(/usr/bin/python3 bench/web_latency.py "$loads" "$keys" \
+    build/web/site "Array.from(document.querySelectorAll('.client input')).map((f) => f.value).join(',') === '255,255,255,0,0,255' && !document.querySelector('.window').hidden" \
+    "input[data-id='1003']" \
+    build/web/minimal-site "document.querySelectorAll('#desktop input').length === 2" "#desktop input")
+  # One figure of both pages, "median lowest highest": web_figure FIELD
+  web_figure() {
+    awk -v field="$1" '$2 == "load_ms" { for (i = 2; i < NF; i++) if ($i == field) print $1, $(i + 1), $(i + 2), $(i + 3) }' <<<"$web"
+  }
+  web_compare() {  # WHAT FIELD UNIT
+    web_figure "$2" | awk -v what="$1" -v unit="$3" '$1 == "site" { a = $2; al = $3; ah = $4 }
+      $1 == "minimal-site" { b = $2; bl = $3; bh = $4 }
+      END { if (a == "" || b == "") exit 1
+            printf "%s: %s %s (%s to %s), minimal page %s %s (%s to %s), ratio %.2f\n", what, a, unit, al, ah, b, unit, bl, bh, a / b }'
+  }
+  if ! web_compare "web, load to dialog showing white" load_ms ms >/dev/null; then
     echo "measure.sh: no web figures (see above)" >&2
     exit 1
   fi
@@ -66,10 +79,15 @@ if [ "${1:-}" = "--web" ]; then
   }
   echo "web page, bytes transferred (each gzip -9): $(each build/web/site/{index.html,style.css,rgbhsv.js,rgbhsv.wasm,manifest.webmanifest,sw.js,favicon.ico})"
   echo "minimal page, bytes transferred (each gzip -9): $(each build/web/minimal-site/{index.html,minimal_web_page.js,minimal_web_page.wasm})"
-  awk -v a="$page_load" -v b="$minimal_load" 'BEGIN { printf "web, load to dialog showing white: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
-  awk -v a="$page_repeat" -v b="$minimal_repeat" 'BEGIN { printf "web, repeat visit, load to dialog showing white: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
-  awk -v a="$page_key" -v b="$minimal_key" 'BEGIN { printf "web, keystroke to other group written: %s ms, minimal page %s ms, ratio %.2f\n", a, b, a / b }'
-  echo "(medians of $loads loads and $keys keystrokes; $(chromium --version 2>/dev/null))"
+  web_compare "web, load to dialog showing white" load_ms ms
+  web_compare "web, repeat visit, load to dialog showing white" repeat_load_ms ms
+  web_compare "web, keystroke to other group written" keystroke_ms ms
+  # Where a load's time goes: each phase's end, in ms from the navigation's
+  # start (the HTML, the script and the module in, the module instantiated,
+  # the dialog showing white).
+  awk '$2 == "first" || $2 == "repeat" { who = ($1 == "site" ? "page" : "minimal page")
+    printf "web, %s visit, phases, %s:", $2, who; for (i = 3; i < NF; i += 2) printf " %s %s", $i, $(i + 1); print "" }' <<<"$web"
+  echo "(medians, lowest and highest of $loads loads of each in turns and $keys keystrokes; $(chromium --version 2>/dev/null))"
   # Under Lighthouse's mobile throttling, the two pages side by side.
   scripts/ensure-npm-packages.sh
   runs=${LIGHTHOUSE_RUNS:-3}
@@ -223,6 +241,13 @@ compare "Wine, start to dialog showing white" ms "$(wine_figure program start_ms
   "$(wine_figure floor start_ms)" "$(wine_figure minimal start_ms)" "same-template floor" "minimal dialog"
 compare "Wine, keystroke to other group updated" ms "$(wine_figure program keystroke_ms)" \
   "$(wine_figure floor keystroke_ms)" "$(wine_figure minimal keystroke_ms)" "same-template floor" "minimal dialog"
+# Where a Wine start goes: the dialog's window made (the process started,
+# its DLLs loaded, the dialog's window created), then shown (its controls
+# made, its initialisation done), then showing white.
+compare "Wine, start to the dialog's window made" ms "$(wine_figure program made_ms)" \
+  "$(wine_figure floor made_ms)" "$(wine_figure minimal made_ms)" "same-template floor" "minimal dialog"
+compare "Wine, start to the dialog shown" ms "$(wine_figure program shown_ms)" \
+  "$(wine_figure floor shown_ms)" "$(wine_figure minimal shown_ms)" "same-template floor" "minimal dialog"
 awk -v a="$first_program" -v b="$first_baseline" \
   'BEGIN { printf "Wine on a new prefix, first start to dialog showing white: %s ms, minimal dialog %s ms, ratio %.2f\n", a, b, a / b }'
 compare "native, start to dialog showing white" ms "$(native_figure native start_ms)" \

@@ -112,6 +112,9 @@ int main(int argc, char** argv) {
   for (const char* name : {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL"}) {
     if (!imports.count(name)) Fail(std::string("does not import from ") + name);
   }
+  // GNU ld records the delay-loaded comdlg32 in no directory of the header;
+  // a DLL named in that directory would escape the checks above.
+  if (pe.At(directories + 13 * 8, 4) != 0) Fail("has a delay-import directory, which this check does not read");
 
   // Resources: type, then name, then language, then the data.
   std::vector<res::Resource> resources;

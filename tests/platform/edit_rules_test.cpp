@@ -67,6 +67,8 @@ TEST(EditRules, TypingTakesPrintableCharactersOnly) {
   edit::Select(middle, 1, 2);
   edit::Type(middle, '9');
   EXPECT_EQ(middle.text, "193");
+  edit::Insert(middle, 0, "4");  // a drop goes where it was dropped, not to the caret
+  EXPECT_EQ(middle.text, "4193");
 }
 
 // Each encoding's first and last code point, and the forms just past them:

@@ -215,6 +215,26 @@ static std::vector<uint8_t> IconFile(const std::vector<Resource>& all, const std
   return file;
 }
 
+// A string table's block: 16 strings, each a length in UTF-16 units and
+// then those units, the block's name (a number from 1) giving the first ID
+// as (name - 1) * 16. An empty string is no string.
+static bool ReadStrings(const Resource& block, std::map<int, std::string>* out) {
+  if (block.name.ordinal == 0) return false;
+  std::vector<uint8_t> units;  // one string at a time, 0-terminated for the reader
+  Reader r{block.data.data(), block.data.size()};
+  for (int i = 0; i < 16; ++i) {
+    const uint16_t length = r.Word();
+    if (!r.ok || length > (r.size - r.at) / 2) return false;
+    units.assign(block.data.begin() + static_cast<long>(r.at), block.data.begin() + static_cast<long>(r.at + 2 * length));
+    units.push_back(0);
+    units.push_back(0);
+    r.at += 2 * size_t{length};
+    Reader text{units.data(), units.size()};
+    if (length > 0) (*out)[(block.name.ordinal - 1) * 16 + i] = text.String();
+  }
+  return true;
+}
+
 bool ReadProgramResources(const uint8_t* bytes, size_t size, ProgramResources* out) {
   std::vector<Resource> resources;
   if (!ReadResFile(bytes, size, &resources)) return false;
@@ -228,6 +248,8 @@ bool ReadProgramResources(const uint8_t* bytes, size_t size, ProgramResources* o
       DialogTemplateEx t;
       if (!ReadDialogTemplateEx(r.data, &t)) return false;
       out->dialogs[r.name.ordinal] = ToDialogTemplate(t);
+    } else if (r.type == kRtString) {
+      if (!ReadStrings(r, &out->strings)) return false;
     }
   }
   return true;

@@ -28,7 +28,7 @@ struct Resource {
   std::vector<uint8_t> data;
 };
 
-constexpr uint16_t kRtIcon = 3, kRtDialog = 5, kRtGroupIcon = 14;
+constexpr uint16_t kRtIcon = 3, kRtDialog = 5, kRtString = 6, kRtGroupIcon = 14;
 
 // Every resource in a .res file; false if the file is malformed.
 bool ReadResFile(const uint8_t* bytes, size_t size, std::vector<Resource>* out);
@@ -76,11 +76,13 @@ struct DialogTemplate {
   std::vector<ControlTemplate> controls;
 };
 
-// The dialogs and icon groups of a .res file, by resource ID; each icon group
-// as the bytes of an .ico file holding its images.
+// The dialogs, icon groups and strings of a .res file, by resource ID; each
+// icon group as the bytes of an .ico file holding its images, each string
+// as UTF-8.
 struct ProgramResources {
   std::map<int, DialogTemplate> dialogs;
   std::map<int, std::vector<uint8_t>> icons;
+  std::map<int, std::string> strings;
 };
 bool ReadProgramResources(const uint8_t* bytes, size_t size, ProgramResources* out);
 

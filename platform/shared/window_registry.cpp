@@ -1,5 +1,4 @@
 // The windows: made, found by handle in constant time, and by control ID.
-#include "../../resources/accessible_names.h"
 #include "dialog_manager_records.h"
 
 namespace dialog_manager {
@@ -49,9 +48,9 @@ HWND LabelOf(HWND control) {
 std::string AccessibleName(HWND control) {
   HWND label = LabelOf(control);
   std::string name = label ? label->text : "";
-  for (const FieldName& field : kFieldNames) {
-    if (IfLive(control) && field.id == control->id) name += (name.empty() ? "" : " ") + std::string(field.name);
-  }
+  const auto& strings = records().resources.strings;
+  const auto own = IfLive(control) ? strings.find(control->id) : strings.end();
+  if (own != strings.end()) name += (name.empty() ? "" : " ") + own->second;
   return name;
 }
 

@@ -14,7 +14,9 @@ namespace {
 TEST(Resources, CompiledResourcesAreExactlyTheProgramsOwn) {
   std::vector<res::Resource> resources;
   ASSERT_TRUE(res::ReadResFile(kProgramResources, kProgramResourcesSize, &resources));
-  for (const std::string& failure : CheckConverterResources(resources)) ADD_FAILURE() << failure;
+  for (const std::string& failure : CheckConverterResources(resources, Carrier::OffWindows)) {
+    ADD_FAILURE() << failure;
+  }
 }
 
 TEST(Resources, TheCheckNoticesADifference) {
@@ -28,7 +30,7 @@ TEST(Resources, TheCheckNoticesADifference) {
   extra.type.ordinal = 6;  // a string table
   extra.name.ordinal = 1;
   resources.push_back(extra);
-  const std::vector<std::string> failures = CheckConverterResources(resources);
+  const std::vector<std::string> failures = CheckConverterResources(resources, Carrier::OffWindows);
   ASSERT_EQ(failures.size(), 2u);
   EXPECT_NE(failures[0].find("control 1 style"), std::string::npos) << failures[0];
   EXPECT_NE(failures[1].find("not one of the program's resources"), std::string::npos) << failures[1];

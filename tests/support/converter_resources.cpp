@@ -143,9 +143,9 @@ void CheckIcons(const std::vector<Resource>& resources, const Resource& group, R
 
 }  // namespace
 
-std::vector<std::string> CheckConverterResources(const std::vector<Resource>& resources) {
+std::vector<std::string> CheckConverterResources(const std::vector<Resource>& resources, Carrier carrier) {
   Report r;
-  int dialogs = 0, groups = 0, icons = 0;
+  int dialogs = 0, groups = 0, icons = 0, strings = 0;
   for (const Resource& res : resources) {
     const std::string n = "resource " + (res.type.isOrdinal ? std::to_string(res.type.ordinal) : res.type.name) +
                           "/" + (res.name.isOrdinal ? std::to_string(res.name.ordinal) : res.name.name);
@@ -159,6 +159,8 @@ std::vector<std::string> CheckConverterResources(const std::vector<Resource>& re
     } else if (res.type == res::kRtIcon && res.name.isOrdinal && res.name.ordinal >= 1 &&
                res.name.ordinal <= 4) {
       ++icons;
+    } else if (carrier == Carrier::OffWindows && res.type == res::kRtString && (res.name == 63 || res.name == 64)) {
+      ++strings;
     } else {
       r.Fail(n + ": not one of the program's resources");
     }
@@ -166,5 +168,6 @@ std::vector<std::string> CheckConverterResources(const std::vector<Resource>& re
   r.Same("dialog templates", dialogs, 1);
   r.Same("icon groups", groups, 1);
   r.Same("icon images", icons, 4);
+  r.Same("string table blocks", strings, carrier == Carrier::OffWindows ? 2 : 0);
   return r.failures;
 }

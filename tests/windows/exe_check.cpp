@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     }
   }
   if (!pe.ok) Fail("the image is truncated or malformed");
-  for (const std::string& failure : CheckConverterResources(resources)) Fail(failure);
+  for (const std::string& failure : CheckConverterResources(resources, Carrier::Executable)) Fail(failure);
 
   std::printf("%s: %s (%zu bytes)\n", argv[1], failures ? "FAILED" : "passed", pe.bytes.size());
   return failures ? 1 : 0;

@@ -1,7 +1,7 @@
-// The clipboard. What the program copies is offered from memory, so that a
-// paste of it needs no round trip; the text of another program's clipboard
-// (or the primary selection) is asked for without a nested main loop, while
-// the dialog manager keeps the user's input after the paste waiting.
+// The clipboard. What the program copies is offered to other programs from
+// memory; the text of another program's clipboard (or the primary
+// selection) is asked for without a nested main loop, while the dialog
+// manager keeps the user's input after the paste waiting.
 #include "gtk_internals.h"
 
 namespace {
@@ -13,24 +13,14 @@ void OfferText(GtkClipboard*, GtkSelectionData* data, guint, gpointer) {
   gtk_selection_data_set_text(data, text.c_str(), static_cast<gint>(text.size()));
 }
 
-void Released(GtkClipboard*, gpointer) { gtkwin::records().ownsClipboard = false; }
-
-// Each request is numbered, so that an answer that comes after its wait has
-// ended is not taken for the answer to a later one.
-guint& LastRequest() {
-  static guint serial = 0;
-  return serial;
-}
-
-void Answer(gpointer request, const std::string* text) {
-  if (GPOINTER_TO_UINT(request) != LastRequest() || !dialog_manager::Waiting()) return;
-  ++LastRequest();  // answered: nothing more is taken for it
-  dialog_manager::TextArrived(text);
+void Released(GtkClipboard*, gpointer) {
+  gtkwin::records().ownsClipboard = false;
+  dialog_manager::ClipboardTaken();
 }
 
 void TextFromGtk(GtkClipboard*, const gchar* text, gpointer request) {
   const std::string received = text ? text : "";
-  Answer(request, text ? &received : nullptr);
+  dialog_manager::TextArrived(GPOINTER_TO_UINT(request), text ? &received : nullptr);
 }
 
 // Another program's bytes need not be UTF-8; GDK's own conversion of such
@@ -44,25 +34,19 @@ void BytesReceived(GtkClipboard* clipboard, GtkSelectionData* data, gpointer req
   }
   const std::string received(reinterpret_cast<const char*>(gtk_selection_data_get_data(data)),
                              static_cast<size_t>(length));
-  Answer(request, &received);
-}
-
-// An owner that does not answer in time has nothing to paste.
-gboolean WaitEnded(gpointer request) {
-  Answer(request, nullptr);
-  return G_SOURCE_REMOVE;
+  dialog_manager::TextArrived(GPOINTER_TO_UINT(request), &received);
 }
 
 }  // namespace
 
 namespace backend {
 
-void PutOnClipboard(const std::string& text) {
+bool PutOnClipboard(const std::string& text) {
   gtkwin::Records& r = gtkwin::records();
   if (text.empty()) {
     gtk_clipboard_clear(Clipboard());
     r.ownsClipboard = false;
-    return;
+    return false;
   }
   GtkTargetList* list = gtk_target_list_new(nullptr, 0);
   gtk_target_list_add_text_targets(list, 0);
@@ -75,20 +59,14 @@ void PutOnClipboard(const std::string& text) {
   gtk_clipboard_set_can_store(Clipboard(), nullptr, 0);
   gtk_target_table_free(targets, count);
   gtk_target_list_unref(list);
+  return r.ownsClipboard;
 }
 
-void RequestText(dialog_manager::TextSource source) {
-  gtkwin::Records& r = gtkwin::records();
-  if (source == dialog_manager::TextSource::Clipboard && r.ownsClipboard) {
-    dialog_manager::TextArrived(&r.copied);
-    return;
-  }
-  const gpointer request = GUINT_TO_POINTER(++LastRequest());
+void RequestText(dialog_manager::TextSource source, unsigned request) {
   const GdkAtom selection =
       source == dialog_manager::TextSource::Selection ? GDK_SELECTION_PRIMARY : GDK_SELECTION_CLIPBOARD;
-  g_timeout_add(gtkwin::kPasteWaitMs, WaitEnded, request);
   gtk_clipboard_request_contents(gtk_clipboard_get(selection), gdk_atom_intern_static_string("UTF8_STRING"),
-                                 BytesReceived, request);
+                                 BytesReceived, GUINT_TO_POINTER(request));
 }
 
 }  // namespace backend

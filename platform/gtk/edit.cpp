@@ -2,9 +2,10 @@
 // pasting, deleting and writing do; the entry only shows the result. Keys
 // reach the dialog manager before GTK sees them, after the entry's input
 // method, whose commits are typed text. What GTK would insert or delete by
-// other means (a drop, a drag moving text away) is taken from it before it
-// changes the entry, put through the same rules as a paste or a deletion,
-// and notified once, however many steps GTK takes for it.
+// other means (an input method, a drop, a drag moving text away) is taken
+// from it before it changes the entry and posted as the user's input, a
+// step of GTK's that the dialog manager gathers with the others of the
+// same action.
 #include <algorithm>
 #include <cstring>
 
@@ -53,89 +54,37 @@ bool InputMethodTakes(HWND edit, GdkEventKey* event) {
 
 bool Composing(HWND edit) { return edit->native->composing; }
 
-// Applies what GTK deleted and did not replace, and sends what GTK's steps
-// of one action changed, once.
-static void Flush(HWND edit) {
-  NativeWindow& native = *edit->native;
-  if (native.deletePending) {
-    native.deletePending = false;
-    native.pending |= dialog_manager::UserDeleted(edit, native.deleteStart, native.deleteEnd);
-    backend::ShowEdit(edit);
-  }
-  const edit::Notifications pending = native.pending;
-  native.pending = {};
-  native.flushQueued = false;
-  dialog_manager::NotifyEdit(edit, pending);
-}
-
-static gboolean FlushWhenIdle(gpointer data) {
-  if (HWND edit = dialog_manager::IfLive(static_cast<HWND>(data))) {
-    if (edit->native->flushQueued) Flush(edit);
-  }
-  return G_SOURCE_REMOVE;
-}
-
-void FlushChanges() {
-  for (const auto& native : records().natives) {
-    HWND edit = WindowOf(native->widget);
-    if (dialog_manager::IfLive(edit) && edit->kind == WindowKind::Edit && native->flushQueued) Flush(edit);
-  }
-}
-
-bool PostInput(HWND dialog, const dialog_manager::Input& input) {
-  FlushChanges();
-  return dialog_manager::Post(dialog, input);
-}
-
-static void FlushLater(HWND edit) {
-  if (!edit->native->flushQueued) {
-    edit->native->flushQueued = true;
-    g_idle_add(FlushWhenIdle, edit);
-  }
-}
-
 // What is dropped is held to the rules of a paste; every other insertion
 // (an input method's commit, in a key press or on its own) is typed into
-// this field, over what GTK deleted for it just before.
+// this field, over what GTK deleted for it just before. Each is a step of
+// GTK's, gathered by the dialog manager with the others of its action.
 static void OnInsertText(GtkEditable* editable, gchar* text, gint length, gint* position, gpointer data) {
   g_signal_stop_emission_by_name(editable, "insert-text");
   HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!edit || !text) return;
-  const std::string inserted(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
-  NativeWindow& native = *edit->native;
-  if (native.dropping) {
-    native.pending |= dialog_manager::UserInserted(edit, static_cast<size_t>(std::max(*position, 0)), inserted);
-    backend::ShowEdit(edit);
-    FlushLater(edit);
-  } else {
-    dialog_manager::Input typed;
-    typed.kind = dialog_manager::InputKind::Typed;
-    typed.window = edit;
-    typed.text = inserted;
-    if (native.deletePending) {
-      native.deletePending = false;
-      typed.start = static_cast<long long>(native.deleteStart);
-      typed.end = static_cast<long long>(native.deleteEnd);
-    }
-    PostInput(edit->parent, typed);
-  }
+  dialog_manager::Input input;
+  input.kind = edit->native->dropping ? dialog_manager::InputKind::Pasted : dialog_manager::InputKind::Typed;
+  input.step = edit->native->dropping ? dialog_manager::EditStep::Dropped : dialog_manager::EditStep::Whole;
+  input.window = edit;
+  input.text.assign(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
+  if (edit->native->dropping) input.start = input.end = std::max(*position, 0);
+  dialog_manager::Post(edit->parent, input);
   if (dialog_manager::IfLive(edit)) *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
 }
 
-// Held until GTK is idle: what an insertion follows at once is the
-// selection it replaces.
+// What an insertion follows at once is the selection it replaces; else a
+// deletion of GTK's own.
 static void OnDeleteText(GtkEditable* editable, gint start, gint end, gpointer data) {
   g_signal_stop_emission_by_name(editable, "delete-text");
   HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!edit) return;
-  NativeWindow& native = *edit->native;
-  if (native.deletePending) Flush(edit);
-  const size_t length = edit::Length(edit->edit);
-  const auto at = [&](gint p) { return p < 0 ? length : std::min(static_cast<size_t>(p), length); };
-  native.deletePending = true;
-  native.deleteStart = std::min(at(start), at(end));
-  native.deleteEnd = std::max(at(start), at(end));
-  FlushLater(edit);
+  dialog_manager::Input input;
+  input.kind = dialog_manager::InputKind::Deleted;
+  input.step = dialog_manager::EditStep::Replacing;
+  input.window = edit;
+  input.start = start;
+  input.end = end;
+  dialog_manager::Post(edit->parent, input);
 }
 
 static void OnPreeditChanged(GtkEntry*, gchar* preedit, gpointer data) {
@@ -185,18 +134,30 @@ static gboolean OnButtonPress(GtkWidget* entry, GdkEventButton* event, gpointer 
   input.source = dialog_manager::TextSource::Selection;
   input.window = edit;
   input.start = input.end = static_cast<long long>(PositionAt(entry, event));
-  PostInput(edit->parent, input);
+  dialog_manager::Post(edit->parent, input);
   return TRUE;
 }
 
-// The context menu's cut, copy and paste: the edit control's own.
-static void Forward(GtkEntry* entry, const char* signal, gpointer edit, UINT message) {
+// The context menu's cut, copy and paste: the user's input, as the keys'.
+static void Forward(GtkEntry* entry, const char* signal, gpointer data, dialog_manager::InputKind kind) {
   g_signal_stop_emission_by_name(entry, signal);
-  SendMessageA(static_cast<HWND>(edit), message, 0, 0);
+  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
+  if (!edit) return;
+  dialog_manager::Input input;
+  input.kind = kind;
+  input.window = edit;
+  input.source = dialog_manager::TextSource::Clipboard;
+  dialog_manager::Post(edit->parent, input);
 }
-static void OnCut(GtkEntry* entry, gpointer edit) { Forward(entry, "cut-clipboard", edit, WM_CUT); }
-static void OnCopy(GtkEntry* entry, gpointer edit) { Forward(entry, "copy-clipboard", edit, WM_COPY); }
-static void OnPaste(GtkEntry* entry, gpointer edit) { Forward(entry, "paste-clipboard", edit, WM_PASTE); }
+static void OnCut(GtkEntry* entry, gpointer edit) {
+  Forward(entry, "cut-clipboard", edit, dialog_manager::InputKind::Cut);
+}
+static void OnCopy(GtkEntry* entry, gpointer edit) {
+  Forward(entry, "copy-clipboard", edit, dialog_manager::InputKind::Copied);
+}
+static void OnPaste(GtkEntry* entry, gpointer edit) {
+  Forward(entry, "paste-clipboard", edit, dialog_manager::InputKind::Pasted);
+}
 
 GtkWidget* NewEdit(HWND edit) {
   GtkWidget* entry = gtk_entry_new();

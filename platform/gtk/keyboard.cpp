@@ -81,14 +81,13 @@ HWND FieldWithFocus(HWND dialog) {
 static gboolean OnKey(GdkEventKey* event, gpointer data, bool down) {
   HWND dialog = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!dialog) return FALSE;
-  FlushChanges();
   dialog_manager::Input input;
   input.kind = down ? dialog_manager::InputKind::KeyDown : dialog_manager::InputKind::KeyUp;
   input.key = KeyOf(event, GetFocus());
-  if (dialog_manager::Waiting()) return PostInput(dialog, input);
+  if (dialog_manager::Waiting()) return dialog_manager::Post(dialog, input);
   HWND field = FieldWithFocus(dialog);
   if (field && InputMethodTakes(field, event)) return TRUE;
-  return PostInput(dialog, input);
+  return dialog_manager::Post(dialog, input);
 }
 
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer dialog) { return OnKey(event, dialog, true); }

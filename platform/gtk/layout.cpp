@@ -36,7 +36,7 @@ void PostFor(HWND control, dialog_manager::InputKind kind) {
   dialog_manager::Input input;
   input.kind = kind;
   input.window = window;
-  gtkwin::PostInput(window->parent ? window->parent : window, input);
+  dialog_manager::Post(window->parent ? window->parent : window, input);
 }
 
 void OnClicked(GtkButton*, gpointer button) { PostFor(static_cast<HWND>(button), dialog_manager::InputKind::Clicked); }

@@ -14,6 +14,14 @@ bool Painted(HWND window) {
   return true;
 }
 
+// Runs GTK's main loop until the window is painted or `ms` pass.
+void PumpUntilPainted(HWND window, int ms) {
+  const gint64 deadline = g_get_monotonic_time() + gint64(ms) * 1000;
+  while (!Painted(window) && g_get_monotonic_time() <= deadline) {
+    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(1000);
+  }
+}
+
 }  // namespace
 
 namespace backend {
@@ -29,7 +37,7 @@ std::string ClipboardText() {
 
 // GTK paints in its main loop, which runs here until it has, for a second
 // at most.
-void PaintNow(HWND window) { gtkwin::PumpUntil(Painted, window, 1000); }
+void PaintNow(HWND window) { PumpUntilPainted(window, 1000); }
 
 COLORREF ReadPixel(HWND window, int x, int y) {
   GtkWidget* widget = gtkwin::Widget(window);

@@ -11,26 +11,30 @@
 //    hints) and the icon set by WM_SETICON; one application ID for the
 //    window, its desktop entry and its icon;
 //  - buttons (GtkButton), edits (GtkEntry: the entry's input method sees a
-//    key first, and what it commits is typed text; whatever GTK would
-//    insert or delete by other means, a drop, the middle button's paste,
-//    goes through the shared edit rules as a paste or a deletion),
+//    key first, and what it commits is typed text; what GTK would insert
+//    or delete by other means is stopped and posted as the user's input: a
+//    drop's insertion and a deletion as steps that the dialog manager
+//    gathers with the others of the same action, the middle button's paste
+//    and the context menu's cut, copy and paste as the keys' would be),
 //    static texts (GtkLabel), other statics as drawing areas painted by
 //    their window procedure, a bordered one in a frame; each field named
-//    for screen readers by its group's text and its number (ATK);
-//  - the modal loop (GTK's main loop until EndDialog), every key handed to
-//    the dialog manager (dialog_manager::KeyDown), which binds it, the close
-//    box as WM_CLOSE, the focus following the mouse;
+//    for screen readers by its AccessibleName (ATK);
+//  - the modal loop (GTK's main loop until EndDialog), every key, click,
+//    press in a field and the close box posted to the dialog manager's
+//    queue (dialog_manager::Post), which decides what each does; while a
+//    paste waits, a key goes to the queue without the input method and a
+//    press in a field waits there too; the focus following the mouse;
+//    the dialog manager's clock (GLib's monotonic time, a timeout to wake
+//    it);
 //  - MessageBeep as the display's bell; ChooseColorA as GTK's
 //    GtkColorSelectionDialog with the 16 custom colors in its palette; the
-//    CLIPBOARD selection: what the program copies offered from memory and
-//    handed to the clipboard manager at the end (EndGtk), another
-//    program's text asked for without a nested loop, the user's keys held
-//    until it comes;
+//    CLIPBOARD and PRIMARY selections: what the program copies offered
+//    from memory and handed to the clipboard manager at the end (EndGtk),
+//    another program's text asked for without a nested loop;
 //  - for tests (test_services.cpp): UpdateWindow by running GTK's main loop
 //    until the window is painted, GetPixel from the screen, the clipboard
 //    read for GetClipboardData.
-// Does not implement: undo of what GTK inserted by other means than keys
-// (it leaves nothing to undo), centering on Wayland, other window classes.
+// Does not implement: centering on Wayland, other window classes.
 #ifndef RGBHSV_PLATFORM_GTK_WIN32_GTK_H
 #define RGBHSV_PLATFORM_GTK_WIN32_GTK_H
 

@@ -13,6 +13,7 @@
 #ifndef RGBHSV_PLATFORM_SHARED_BACKEND_H
 #define RGBHSV_PLATFORM_SHARED_BACKEND_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -63,13 +64,19 @@ void Fill(HDC dc, const RECT& rect, COLORREF color);
 void EraseBackground(HDC dc);
 
 // The outside world.
-// WM_COPY and WM_CUT: the text on the clipboard.
-void PutOnClipboard(const std::string& text);
+// WM_COPY and WM_CUT: the text on the clipboard. True if the program now
+// holds the clipboard and will say when it no longer does
+// (dialog_manager::ClipboardTaken); false where only the platform's own
+// events may read it (a page).
+bool PutOnClipboard(const std::string& text);
 // A paste's text: the clipboard's or the primary selection's, to
-// dialog_manager::TextArrived, now or, where the owner has to be asked,
-// when it answers; with null if it brings no text, at the latest a few
-// seconds on, so that the user's input never waits for ever.
-void RequestText(dialog_manager::TextSource source);
+// dialog_manager::TextArrived with the request's number, now or, where the
+// owner has to be asked, when it answers; with null if it brings no text.
+void RequestText(dialog_manager::TextSource source, unsigned request);
+// The platform's steady clock, in milliseconds.
+uint64_t Now();
+// dialog_manager::TimePassed, once the clock has reached `ms`.
+void WakeAt(uint64_t ms);
 // The dialog is busy (a paste waits, and the user's input with it) or no
 // longer: said to screen readers, and to those who wait for it.
 void ShowBusy(HWND dialog, bool busy);

@@ -16,6 +16,7 @@
 
 #include "../win32_off_windows.h"
 #include "edit_rules.h"
+#include "input_kinds.h"
 #include "resources.h"
 
 enum class WindowKind { Dialog, Button, Edit, Static };
@@ -83,8 +84,8 @@ bool ShowsText(HWND control);
 // above it in its dialog, the nearest, as a group's label stands over its
 // fields; null if there is none.
 HWND LabelOf(HWND control);
-// What a screen reader calls the control: its label's text and, for the
-// dialog's fields, the number it holds ("RGB color: red").
+// What a screen reader calls the control: its label's text, then the
+// program's string with the control's ID, if it has one ("RGB color: red").
 std::string AccessibleName(HWND control);
 
 // What an implementation reports of its user's input. The user's keys and
@@ -97,6 +98,7 @@ struct KeyPress {
   char32_t character = 0;  // what it types on the user's layout (AltGr's included), 0 if nothing
   bool shift = false, control = false, alt = false;
   bool composing = false;  // an input method is composing: the key is the input method's
+  bool repeat = false;     // held down: the key's repeat, not a new press
 };
 // Who acts on a key: the platform (keys that move the caret or select, and
 // those an input method composes with), or the dialog, which some keys
@@ -104,37 +106,42 @@ struct KeyPress {
 // may touch (a page) has those three keys raise its clipboard events, which
 // then reach the dialog as WM_CUT, WM_COPY and WM_PASTE.
 enum class KeyUse { Platform, Dialog, Cut, Copy, Paste };
-// What the focus (a dialog's control, or null) does with the key. Only the
-// key, the modifiers, the focus's kind and whether an edit has a selection
-// are looked at, not the character: a key that only types is the
-// platform's here, and reaches the dialog as KeyDown's character or as
-// typed text.
+// What the focus (a dialog's control, or null) does with the key, by the
+// control's state as the dialog manager last read it. Only the key, the
+// modifiers, the focus's kind and whether an edit has a selection are
+// looked at, not the character: a key that only types is the platform's
+// here, and reaches the dialog as KeyDown's character or as typed text.
 KeyUse UseOf(HWND focus, const KeyPress& key, bool down);
+// What the dialog's focus does with the key, its selection read first
+// where the user has put it.
+KeyUse UseIn(HWND dialog, const KeyPress& key, bool down);
 // Whether the dialog takes the key, pressed or released, with the focus
-// where it is now: the platform must then do nothing with it. A platform
-// that must say so before the key is handled (a page, whose key may open
-// the chooser and suspend the program) asks this first.
+// and its selection where they are now: the platform must then do nothing
+// with it. A platform that must say so before the key is handled (a page,
+// whose key may open the chooser and suspend the program) asks this first.
 bool TakesKey(HWND dialog, const KeyPress& key, bool down);
 
-// One action of the user's, as an implementation reports it.
+// One action of the user's, as an implementation reports it
+// (input_kinds.h says what each kind is).
 enum class InputKind {
-  KeyDown,   // key: to IsDialogMessageA as a Windows dialog's loop hands it on, then its character as WM_CHAR
-  KeyUp,     // key
-  Typed,     // text typed other than key by key (an input method's commit, a phone's keyboard, dictation)
-  Pasted,    // text pasted or dropped, by the rules of WM_PASTE; or fetched from `source`
-  Deleted,   // the field's characters start..end taken away (dragged out)
-  Cut,       // the field's selection cut
-  Copied,    // the field's selection copied (a menu's Copy)
-  Undone,    // the field's last edit undone
-  Replaced,  // the field's text as the platform changed it by means it could not stop; the caret at `end`
-  Pressed,   // the pointer pressed on a control: the focus, and a field's selection start..end
-  Tapped,    // a field touched: focused with its number selected, as Tab does it
-  Clicked,   // a button
-  Closed,    // the close box
+#define RGBHSV_INPUT_KIND_ENUM(name) name,
+  RGBHSV_INPUT_KINDS(RGBHSV_INPUT_KIND_ENUM)
+#undef RGBHSV_INPUT_KIND_ENUM
 };
 // Where a paste's text is: with the input, or on the clipboard or the
 // primary selection, to be asked for (backend::RequestText).
 enum class TextSource { Given, Clipboard, Selection };
+// Which action of the user's a platform's own change to a field belongs
+// to, where the platform changes it in steps (GTK deletes a selection
+// before it inserts what replaces it, and drops in steps of its own). Such
+// steps are gathered: held until the field's next step, the user's next
+// input or the platform's next idle moment (backend::WakeAt), and notified
+// once.
+enum class EditStep {
+  Whole,      // no step: the input is the whole of the user's action
+  Replacing,  // Deleted: what the text typed right after it replaces, or else a deletion of its own
+  Dropped,    // Pasted: text dropped at `start`, by the rules of WM_PASTE
+};
 struct Input {
   InputKind kind = InputKind::KeyDown;
   HWND window = nullptr;  // the control it is for; null: the focus
@@ -145,6 +152,10 @@ struct Input {
   std::string text;
   TextSource source = TextSource::Given;
   bool pasted = false;  // Replaced: the change was a paste
+  EditStep step = EditStep::Whole;
+  // Erased: forward from the caret (else backward), whole words or lines
+  // (else a character).
+  bool forward = false, words = false;
 };
 // The user's input, in the order the user made it. A paste whose text must
 // be asked for parks what comes after it (keys, clicks, text) until its
@@ -152,29 +163,28 @@ struct Input {
 // handled, in order. True if the platform must do nothing more with the
 // input: the dialog took the key, or it was parked.
 bool Post(HWND dialog, const Input& input);
-// The text of the paste that was asked for, or null if none came (nothing
-// on the clipboard, no text, no answer in time); a late answer to a paste
-// whose wait has ended is not passed on.
-void TextArrived(const std::string* text);
+// How long a paste waits for another program's text: a busy owner answers
+// within it, and one that never answers does not hold the user's input up
+// for longer.
+constexpr unsigned kPasteWaitMs = 3000;
+// The answer to paste request `request` (backend::RequestText): its text,
+// or null if none came (nothing on the clipboard, no text). An answer to a
+// request other than the one waiting (its wait has ended) is dropped.
+void TextArrived(unsigned request, const std::string* text);
+// The platform's clock has reached the time it was asked to wake at
+// (backend::WakeAt): a paste whose deadline has come ends without text.
+void TimePassed();
+// What the program put on the clipboard is no longer there: another
+// program, or the platform, has put something else.
+void ClipboardTaken();
 // Whether a paste is waiting for its text, and the user's input with it.
 bool Waiting();
-
-// Text pasted into an edit at its selection, by the rules of WM_PASTE.
-void TextPasted(HWND edit, const std::string& text);
 
 // A control's notification to its dialog (WM_COMMAND with its ID and code).
 void Notify(HWND control, WORD code);
 // An edit's caret or selection where the user has put it (character
 // offsets; start > end is taken as end..start).
 void UserSelected(HWND edit, size_t start, size_t end);
-// Text that the implementation's own means (a drop, in steps of its own)
-// insert into an edit, or characters start..end they delete: held
-// to the edit rules as a paste or a deletion is, and shown by the
-// implementation, which then sends the notifications these return
-// (NotifyEdit), once for all the steps of one action of the user.
-edit::Notifications UserInserted(HWND edit, size_t at, const std::string& text);
-edit::Notifications UserDeleted(HWND edit, size_t start, size_t end);
-void NotifyEdit(HWND edit, const edit::Notifications& n);
 // A paint: WM_PAINT to the window, which is valid afterwards even if its
 // procedure skipped BeginPaint.
 void Paint(HWND window);

@@ -21,17 +21,26 @@ struct Records {
   HWND focus = nullptr;
   BYTE keys[256] = {};  // GetKeyState's bits: 0x80 down
   std::unordered_set<HBRUSH> brushes;  // made and not deleted
-  int brushesMade = 0, brushesDeleted = 0, brushMisuses = 0;
   std::vector<std::unique_ptr<HICON__>> icons;
   res::ProgramResources resources;
-  void (*spy)(HWND, UINT, WPARAM, LPARAM) = nullptr;
-  // A paste waiting for its text: the field and the selection it goes over.
+  // A paste waiting for its text: the field and the selection it goes over,
+  // the request's number and its deadline on the platform's clock.
   HWND pasteInto = nullptr;
   size_t pasteStart = 0, pasteEnd = 0;
   bool waiting = false;
+  unsigned pasteRequest = 0;
+  uint64_t pasteDeadline = 0;
+  std::string copied;         // what the program last put on the clipboard
+  bool ownsClipboard = false;  // and the clipboard still holds it
   HWND busy = nullptr;  // the dialog said to be busy meanwhile
   std::deque<std::pair<HWND, Input>> parked;  // the user's input since, with its dialog
   bool draining = false;
+  // A platform's steps of one action of the user's, in one field: a
+  // deletion not yet applied, and the notifications of what was applied.
+  HWND stepsIn = nullptr;
+  bool heldDeletion = false;
+  size_t heldStart = 0, heldEnd = 0;
+  edit::Notifications stepsNotified;
 };
 
 Records& records();
@@ -50,10 +59,18 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // it on (Tab, Escape, Enter; the others to the focus as WM_KEYDOWN, or
 // WM_SYSKEYDOWN with Alt), then the character it types to a focused edit as
 // WM_CHAR, as TranslateMessage would. True if the dialog took it. A key
-// that had been parked is the dialog's whatever it is: the platform has
-// long since let it go, so the edit moves the caret for it.
+// that had been parked (or that stands for the platform's own erasing) is
+// the dialog's whatever it is: the platform has long since let it go, so
+// the edit moves the caret for it.
 bool KeyDown(HWND dialog, const KeyPress& key, bool parked);
 bool KeyUp(HWND dialog, const KeyPress& key);
+// One input handled, now that nothing is parked before it; `parked`: it
+// had been. Named, not private: on the page it is on the stack whenever
+// the program waits, and its name is listed so (web/waiting_functions.txt).
+void HandleInput(HWND dialog, const Input& input, bool parked);
+// A button's command to its dialog, as IsDialogMessageA sends Escape's
+// IDCANCEL and Enter's IDOK.
+void SendCommand(HWND dialog, int id, HWND control);
 // Each character to the edit as WM_CHAR, held to the typing rules as a
 // key's character is.
 void TextTyped(HWND edit, const std::string& text);
@@ -63,6 +80,24 @@ void TextReplaced(HWND edit, const std::string& after, size_t caretAfter, bool p
 // WM_PASTE and the pastes of the platform's own means: the text asked for,
 // to go over start..end of the edit when it comes.
 void FetchPaste(HWND edit, TextSource source, size_t start, size_t end);
+// WM_COPY and WM_CUT: the text put on the clipboard, and kept while the
+// clipboard holds it, for the program's own pastes.
+void Copied(const std::string& text);
+// Text pasted into an edit at its selection, by the rules of WM_PASTE.
+void TextPasted(HWND edit, const std::string& text);
+// Characters start..end of an edit deleted, held to the edit rules; shown
+// and notified by the caller.
+edit::Notifications UserDeleted(HWND edit, size_t start, size_t end);
+// An edit's notifications to its dialog: EN_MAXTEXT, EN_UPDATE, EN_CHANGE.
+void NotifyEdit(HWND edit, const edit::Notifications& n);
+// A platform's step of one action of the user's (Input::step): held with
+// the field's other steps, or applied at once and its notifications held.
+void HoldStep(HWND edit, const Input& input);
+// A deletion held in the field, if the text typed now follows it: the
+// selection that the text replaces is then the deletion's.
+void TakeHeldDeletion(HWND edit, Input* typed);
+// The held steps applied and notified, once.
+void SettleSteps();
 // A key's state, as GetKeyState reads it.
 void SetKeyDown(int virtualKey, bool down);
 

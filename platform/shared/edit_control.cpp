@@ -14,10 +14,6 @@ void UserSelected(HWND edit, size_t start, size_t end) {
                static_cast<long long>(std::max(start, end)));
 }
 
-edit::Notifications UserInserted(HWND edit, size_t at, const std::string& text) {
-  return IfLive(edit) ? edit::Insert(edit->edit, at, text) : edit::Notifications{};
-}
-
 edit::Notifications UserDeleted(HWND edit, size_t start, size_t end) {
   return IfLive(edit) ? edit::Delete(edit->edit, std::min(start, end), std::max(start, end)) : edit::Notifications{};
 }
@@ -44,7 +40,7 @@ namespace {
 // The selection to the clipboard, if there is one.
 void Copy(HWND edit) {
   backend::ReadSelection(edit);
-  if (edit->edit.selStart != edit->edit.selEnd) backend::PutOnClipboard(edit::Selected(edit->edit));
+  if (edit->edit.selStart != edit->edit.selEnd) Copied(edit::Selected(edit->edit));
 }
 
 // Deletes the selection, or else the characters from the caret to `to`.

@@ -6,6 +6,12 @@
 // platform, which has long since let it go (a key's default action, a
 // click's caret): so the edit moves the caret for a parked key, and a
 // parked click puts it where the user clicked.
+//
+// The paste's wait: each request numbered, so that an answer to an earlier
+// one is not taken for the current one's; ended by its text, by an answer
+// with none, or by its deadline on the platform's clock, whichever comes
+// first; a paste of what the program itself copied, while the clipboard is
+// still its own, answered at once.
 #include <algorithm>
 
 #include "dialog_manager_records.h"
@@ -42,9 +48,18 @@ void PasteOver(HWND edit, size_t start, long long end, const std::string& text) 
   NotifyEdit(edit, n);
 }
 
-void Handle(HWND dialog, const Input& input, bool parked) {
+}  // namespace
+
+void HandleInput(HWND dialog, const Input& given, bool parked) {
   if (!IfLive(dialog) || dialog->ended) return;
-  HWND target = Target(dialog, input);
+  HWND target = Target(dialog, given);
+  if (given.step != EditStep::Whole) {
+    if (IsEdit(target)) HoldStep(target, given);
+    return;
+  }
+  Input input = given;
+  if (input.kind == InputKind::Typed && IsEdit(target)) TakeHeldDeletion(target, &input);
+  SettleSteps();
   switch (input.kind) {
     case InputKind::KeyDown: KeyDown(dialog, input.key, parked); return;
     case InputKind::KeyUp: KeyUp(dialog, input.key); return;
@@ -82,6 +97,15 @@ void Handle(HWND dialog, const Input& input, bool parked) {
         SendMessageA(target, WM_COPY, 0, 0);
       }
       return;
+    case InputKind::Erased: {
+      // Backspace and Delete; with Ctrl, a word or line before the caret
+      // erases nothing and one after it erases to the end.
+      KeyPress key;
+      key.virtualKey = input.forward ? VK_DELETE : VK_BACK;
+      key.control = input.words;
+      KeyDown(dialog, key, true);
+      return;
+    }
     case InputKind::Undone:
       if (IsEdit(target)) SendMessageA(target, WM_UNDO, 0, 0);
       return;
@@ -115,6 +139,8 @@ void Handle(HWND dialog, const Input& input, bool parked) {
   }
 }
 
+namespace {
+
 // What was parked, in order, until a paste waits again.
 void Drain() {
   Records& r = records();
@@ -123,7 +149,7 @@ void Drain() {
   while (!r.waiting && !r.parked.empty()) {
     const std::pair<HWND, Input> next = r.parked.front();
     r.parked.pop_front();
-    Handle(next.first, next.second, true);
+    HandleInput(next.first, next.second, true);
   }
   r.draining = false;
 }
@@ -137,9 +163,10 @@ bool Post(HWND dialog, const Input& input) {
     return true;
   }
   const bool live = IfLive(dialog) && !dialog->ended;
+  if (input.kind == InputKind::KeyDown || input.kind == InputKind::KeyUp) SettleSteps();
   if (input.kind == InputKind::KeyDown) return live && KeyDown(dialog, input.key, false);
   if (input.kind == InputKind::KeyUp) return live && KeyUp(dialog, input.key);
-  Handle(dialog, input, false);
+  HandleInput(dialog, input, false);
   return true;  // for a key only: the platform's other input is stopped already
 }
 
@@ -152,16 +179,39 @@ void FetchPaste(HWND edit, TextSource source, size_t start, size_t end) {
   r.pasteStart = start;
   r.pasteEnd = end;
   r.waiting = true;
-  backend::RequestText(source);
-  if (r.waiting && IfLive(edit) && edit->parent) {
+  const unsigned request = ++r.pasteRequest;
+  if (source == TextSource::Clipboard && r.ownsClipboard) {
+    const std::string own = r.copied;
+    TextArrived(request, &own);
+    return;
+  }
+  r.pasteDeadline = backend::Now() + kPasteWaitMs;
+  backend::RequestText(source, request);
+  if (!r.waiting || r.pasteRequest != request) return;
+  backend::WakeAt(r.pasteDeadline);
+  if (IfLive(edit) && edit->parent) {
     r.busy = edit->parent;
     backend::ShowBusy(r.busy, true);
   }
 }
 
-void TextArrived(const std::string* text) {
+void TimePassed() {
   Records& r = records();
-  if (!r.waiting) return;
+  SettleSteps();
+  if (r.waiting && backend::Now() >= r.pasteDeadline) TextArrived(r.pasteRequest, nullptr);
+}
+
+void Copied(const std::string& text) {
+  Records& r = records();
+  r.copied = text;
+  r.ownsClipboard = backend::PutOnClipboard(text);
+}
+
+void ClipboardTaken() { records().ownsClipboard = false; }
+
+void TextArrived(unsigned request, const std::string* text) {
+  Records& r = records();
+  if (!r.waiting || request != r.pasteRequest) return;
   HWND edit = IfLive(r.pasteInto);
   r.pasteInto = nullptr;
   r.waiting = false;

@@ -27,11 +27,11 @@ void Tab(HWND dialog, bool forward) {
   }
 }
 
-void Command(HWND dialog, int id, HWND control) {
+}  // namespace
+
+void SendCommand(HWND dialog, int id, HWND control) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
 }
-
-}  // namespace
 
 void SetKeyDown(int virtualKey, bool down) {
   BYTE& key = records().keys[virtualKey & 0xFF];
@@ -68,7 +68,7 @@ BOOL WINAPI IsDialogMessageA(HWND dialog, MSG* msg) {
         dialog_manager::Tab(dialog, GetKeyState(VK_SHIFT) >= 0);
         return TRUE;
       case VK_ESCAPE:
-        dialog_manager::Command(dialog, IDCANCEL, GetDlgItem(dialog, IDCANCEL));
+        dialog_manager::SendCommand(dialog, IDCANCEL, GetDlgItem(dialog, IDCANCEL));
         return TRUE;
       case VK_RETURN:
         // Windows makes a focused push button the default one, so Enter
@@ -76,7 +76,7 @@ BOOL WINAPI IsDialogMessageA(HWND dialog, MSG* msg) {
         if (focus && focus->parent == dialog && focus->kind == WindowKind::Button) {
           dialog_manager::Notify(focus, BN_CLICKED);
         } else {
-          dialog_manager::Command(dialog, IDOK, GetDlgItem(dialog, IDOK));
+          dialog_manager::SendCommand(dialog, IDOK, GetDlgItem(dialog, IDOK));
         }
         return TRUE;
       default:

@@ -1,5 +1,6 @@
-// Messages and window procedures: sending, subclassing, and the default
-// procedures of dialogs, buttons and statics (edits: edit_control.cpp).
+// Messages and window procedures: subclassing, and the default procedures
+// of dialogs, buttons and statics (edits: edit_control.cpp). SendMessageA
+// is a program's own (send_message.cpp), or the stand-in's, which spies.
 #include <algorithm>
 #include <cstring>
 
@@ -87,12 +88,6 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 }  // namespace dialog_manager
-
-LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!dialog_manager::IfLive(window)) return 0;
-  if (dialog_manager::records().spy) dialog_manager::records().spy(window, message, wParam, lParam);
-  return window->proc(window, message, wParam, lParam);
-}
 
 LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const bool carriesText = message == WM_SETTEXT || message == WM_GETTEXT || message == WM_GETTEXTLENGTH;

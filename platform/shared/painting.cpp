@@ -58,26 +58,18 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
   HBRUSH brush = new HBRUSH__{color & 0x00FFFFFF};
   records().brushes.insert(brush);
-  ++records().brushesMade;
   return brush;
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ object) {
   HBRUSH brush = static_cast<HBRUSH>(object);
-  if (records().brushes.erase(brush) == 0) {
-    ++records().brushMisuses;
-    return FALSE;
-  }
+  if (records().brushes.erase(brush) == 0) return FALSE;
   delete brush;
-  ++records().brushesDeleted;
   return TRUE;
 }
 
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
-  if (dc == nullptr || !IfLive(dc->window) || rect == nullptr || records().brushes.count(brush) == 0) {
-    ++records().brushMisuses;
-    return 0;
-  }
+  if (dc == nullptr || !IfLive(dc->window) || rect == nullptr || records().brushes.count(brush) == 0) return 0;
   backend::Fill(dc, *rect, brush->color);
   return 1;
 }

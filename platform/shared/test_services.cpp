@@ -1,6 +1,6 @@
 // The dialog manager's services that only tests use: modeless dialogs,
 // painting now and reading the screen back, the keyboard's state set at
-// once, a message spy, brush counts, and forgetting everything.
+// once, the brushes in use, and forgetting everything.
 #include "dialog_manager_records.h"
 #include "test_services.h"
 
@@ -43,8 +43,6 @@ void Forget() {
   ForgetClipboard();
 }
 
-void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM)) { records().spy = spy; }
-
-BrushCounts Brushes() { return {records().brushesMade, records().brushesDeleted, records().brushMisuses}; }
+size_t LiveBrushes() { return records().brushes.size(); }
 
 }  // namespace dialog_manager

@@ -9,21 +9,13 @@
 namespace dialog_manager {
 
 // Every window, brush, icon, memory block, the clipboard, the keyboard's
-// state, the resources and the message spy forgotten: the dialog manager
-// as a new process has it.
+// state and the resources forgotten: the dialog manager as a new process
+// has it.
 void Forget();
 void ForgetClipboard();
 
-// Sees every message sent to a window, before its procedure does, as a
-// message spy would; null for none.
-void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM));
-
-// Brushes made and deleted, and misuses: deleting one twice, filling with a
-// deleted or unknown brush, deleting what is not a brush.
-struct BrushCounts {
-  int made, deleted, misuses;
-};
-BrushCounts Brushes();
+// Brushes made and not yet deleted.
+size_t LiveBrushes();
 
 }  // namespace dialog_manager
 

@@ -58,10 +58,17 @@ KeyUse UseOf(HWND focus, const KeyPress& key, bool down) {
   }
 }
 
+KeyUse UseIn(HWND dialog, const KeyPress& key, bool down) {
+  HWND focus = IfLive(dialog) ? FocusIn(dialog) : nullptr;
+  if (IsEdit(focus)) backend::ReadSelection(focus);  // where the user has put it since
+  return UseOf(focus, key, down);
+}
+
 bool TakesKey(HWND dialog, const KeyPress& key, bool down) {
   if (!IfLive(dialog) || key.composing) return false;
   HWND focus = FocusIn(dialog);
   if (!down) return UseOf(focus, key, false) == KeyUse::Dialog;
+  if (IsEdit(focus)) backend::ReadSelection(focus);
   // Keys the platform acts on, unless they type (Ctrl+letters other than
   // the four above type control characters, which an edit ignores).
   const char32_t typed = IsEdit(focus) ? Translated(key) : 0;
@@ -78,7 +85,7 @@ bool KeyDown(HWND dialog, const KeyPress& key, bool parked) {
   msg.hwnd = focus ? focus : dialog;
   msg.message = key.alt && !key.control ? WM_SYSKEYDOWN : WM_KEYDOWN;
   msg.wParam = static_cast<WPARAM>(key.virtualKey);
-  msg.lParam = key.alt ? 0x20000001 : 1;  // bit 29: Alt held
+  msg.lParam = (key.alt ? 0x20000001 : 1) | (key.repeat ? 0x40000000 : 0);  // bit 29: Alt held; 30: repeat
   if (key.virtualKey != 0) IsDialogMessageA(dialog, &msg);
   if (typed != 0 && !dialog->ended && GetFocus() == focus) SendMessageA(focus, WM_CHAR, typed, 1);
   return true;

@@ -1,22 +1,33 @@
 // The stand-in's outside world: the clipboard, the sound, the chooser and
 // the icons, from and for the tests' scripts.
+#include <algorithm>
+
 #include "standin_records.h"
 
 namespace backend {
 
 std::string ClipboardText() { return standin::records().clipboard; }
 
-void PutOnClipboard(const std::string& text) { standin::records().clipboard = text; }
+// Whoever puts text there holds the clipboard; its last holder loses it.
+bool PutOnClipboard(const std::string& text) {
+  dialog_manager::ClipboardTaken();
+  standin::records().clipboard = text;
+  return true;
+}
 
 // Both sources are the one clipboard here.
-void RequestText(dialog_manager::TextSource) {
+void RequestText(dialog_manager::TextSource, unsigned request) {
   standin::Records& r = standin::records();
   if (r.pasteAnswer == standin::PasteAnswer::AtOnce) {
-    dialog_manager::TextArrived(&r.clipboard);
+    dialog_manager::TextArrived(request, &r.clipboard);
   } else {
-    r.pasteWaiting = true;
+    r.unanswered.push_back({request, r.pasteAnswer});
   }
 }
+
+uint64_t Now() { return standin::records().clock; }
+
+void WakeAt(uint64_t ms) { standin::records().wakes.push_back(ms); }
 
 void ShowBusy(HWND, bool busy) { standin::records().busy = busy; }
 
@@ -46,10 +57,29 @@ void SetPasteAnswer(PasteAnswer answer) { records().pasteAnswer = answer; }
 
 bool AnswerPaste() {
   Records& r = records();
-  if (!r.pasteWaiting) return false;
-  r.pasteWaiting = false;
-  dialog_manager::TextArrived(r.pasteAnswer == PasteAnswer::Never ? nullptr : &r.clipboard);
+  if (r.unanswered.empty()) return false;
+  const Records::Request oldest = r.unanswered.front();
+  r.unanswered.erase(r.unanswered.begin());
+  if (oldest.answer == PasteAnswer::Never) {
+    // Its owner never answers: the wait ends at its deadline.
+    if (dialog_manager::Waiting()) MoveClock(dialog_manager::kPasteWaitMs);
+  } else {
+    dialog_manager::TextArrived(oldest.number, &r.clipboard);
+  }
   return true;
+}
+
+void MoveClock(uint64_t ms) {
+  records().clock += ms;
+  WakeWhereDue();
+}
+
+void WakeWhereDue() {
+  Records& r = records();
+  const auto due = [&](uint64_t at) { return at <= r.clock; };
+  const auto count = std::count_if(r.wakes.begin(), r.wakes.end(), due);
+  r.wakes.erase(std::remove_if(r.wakes.begin(), r.wakes.end(), due), r.wakes.end());
+  for (long i = 0; i < count; ++i) dialog_manager::TimePassed();
 }
 
 bool Busy() { return records().busy; }

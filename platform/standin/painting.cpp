@@ -18,6 +18,7 @@ namespace backend {
 void Invalidate(HWND window) { standin::records().paintsAsked.push_back(window); }
 
 void Fill(HDC dc, const RECT& rect, COLORREF color) {
+  ++standin::records().fills;
   RECT client = {0, 0, 0, 0};
   GetClientRect(dc->window, &client);
   if (rect.left <= 0 && rect.top <= 0 && rect.right >= client.right && rect.bottom >= client.bottom) {
@@ -38,6 +39,7 @@ COLORREF ReadPixel(HWND window, int, int) {
 namespace standin {
 
 void Idle() {
+  WakeWhereDue();
   std::vector<HWND> asked;
   asked.swap(records().paintsAsked);
   for (HWND window : asked) {

@@ -20,13 +20,10 @@ void SetUser(std::function<void(HWND)> user) { records().user = std::move(user);
 
 void SetChooser(std::function<BOOL(CHOOSECOLORA&)> chooser) { records().chooser = std::move(chooser); }
 
-void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM)) { dialog_manager::SetMessageSpy(spy); }
+void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM)) { records().spy = spy; }
 
 const std::vector<UINT>& Beeps() { return records().beeps; }
 
-BrushCounts Brushes() {
-  const dialog_manager::BrushCounts counts = dialog_manager::Brushes();
-  return {counts.made, counts.deleted, counts.misuses};
-}
+BrushCounts Brushes() { return {static_cast<int>(dialog_manager::LiveBrushes()), records().fills}; }
 
 }  // namespace standin

@@ -27,12 +27,22 @@ struct Records {
   std::vector<UINT> beeps;
   std::string clipboard;
   PasteAnswer pasteAnswer = PasteAnswer::AtOnce;
-  bool pasteWaiting = false;
+  struct Request {
+    unsigned number;
+    PasteAnswer answer;
+  };
+  std::vector<Request> unanswered;  // paste requests, oldest first
+  uint64_t clock = 0;               // the platform's clock, in ms
+  std::vector<uint64_t> wakes;      // the times the dialog manager asked to be woken at
   bool busy = false;
   std::vector<HWND> paintsAsked;  // since the last Idle
+  void (*spy)(HWND, UINT, WPARAM, LPARAM) = nullptr;
+  int fills = 0;  // FillRect with a brush that was live
 };
 
 Records& records();
+// The dialog manager woken where the clock has reached the time it asked.
+void WakeWhereDue();
 
 }  // namespace standin
 

@@ -19,9 +19,10 @@
 //    it; erasing fills the face color;
 //  - MessageBeep, recorded (Beeps); ChooseColorA, a script (SetChooser);
 //  - the clipboard's text, kept in memory, and its owner, who answers a
-//    paste at once, late or never, as the script says (SetPasteAnswer).
-// Does not implement: real drawing and text metrics, timers, a message
-// queue (what Windows posts, the stand-in delivers at once or drops).
+//    paste at once, late or never, as the script says (SetPasteAnswer);
+//  - a clock that stands still until the script moves it (MoveClock).
+// Does not implement: real drawing and text metrics, a message queue (what
+// Windows posts, the stand-in delivers at once or drops).
 #ifndef RGBHSV_PLATFORM_STANDIN_WIN32_STANDIN_H
 #define RGBHSV_PLATFORM_STANDIN_WIN32_STANDIN_H
 
@@ -57,8 +58,9 @@ void SetChooser(std::function<BOOL(CHOOSECOLORA& record)> chooser);
 // message spy would.
 void SetMessageSpy(void (*spy)(HWND, UINT, WPARAM, LPARAM));
 
-// What a platform's main loop does once the user's input is handled: the
-// paints it was asked for (backend::Invalidate), where still due.
+// What a platform's main loop does once the user's input is handled: wakes
+// the dialog manager where it asked to be woken by now (backend::WakeAt),
+// then paints what it was asked to (backend::Invalidate), where still due.
 void Idle();
 
 // The user puts an edit's caret or selection (characters, held to its
@@ -66,23 +68,27 @@ void Idle();
 // hears of it.
 void PlaceCaret(HWND edit, size_t start, size_t end);
 
-// How the clipboard's owner answers a paste: at once, when the script says
-// (AnswerPaste), or never, its wait ended with nothing when the script says.
+// How the clipboard's owner answers the pastes asked for from now on: at
+// once, when the script says (AnswerPaste), or never.
 enum class PasteAnswer { AtOnce, Late, Never };
 void SetPasteAnswer(PasteAnswer answer);
-// The paste waiting, answered: with the clipboard's text as it is now, or
-// with nothing if its owner never answers. False if no paste waits.
+// The oldest paste request not yet answered, answered: with the
+// clipboard's text as it is now; or, if its owner never answers, the clock
+// moved on to its wait's deadline. False if every request was answered.
 bool AnswerPaste();
+// The platform's clock moved on by `ms`; the dialog manager woken where it
+// asked to be.
+void MoveClock(uint64_t ms);
 // Whether the dialog says it is busy (a paste waits, and the input after it).
 bool Busy();
 
 // Every MessageBeep, in order.
 const std::vector<UINT>& Beeps();
 
-// Brushes made and freed, and misuses: freeing one twice, filling with a
-// freed or unknown brush, freeing what is not a brush.
+// Brushes made and not yet freed, and the fills made with a live brush
+// (FillRect fills nothing with a freed or unknown one).
 struct BrushCounts {
-  int created, deleted, errors;
+  int live, fills;
 };
 BrushCounts Brushes();
 

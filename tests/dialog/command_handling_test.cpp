@@ -205,6 +205,31 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   EXPECT_FALSE(standin::AnswerPaste());
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "7");
 
+  // A wait ends at its deadline on the platform's clock; its owner's answer
+  // after that, like any answer to an earlier request, is dropped. What the
+  // program itself copied, while the clipboard holds it, is pasted at once.
+  standin::SetPasteAnswer(standin::PasteAnswer::Late);
+  user::SelectAll(dialog, IDC_RED);
+  user::Paste(dialog, "1");
+  user::Type(dialog, "8");
+  standin::MoveClock(dialog_manager::kPasteWaitMs - 1);
+  EXPECT_TRUE(standin::Busy());
+  standin::MoveClock(1);
+  EXPECT_FALSE(standin::Busy());
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "8");
+  user::Paste(dialog, "4");
+  ASSERT_TRUE(standin::AnswerPaste());  // the first request's, at last
+  EXPECT_TRUE(standin::Busy());
+  ASSERT_TRUE(standin::AnswerPaste());
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "84");
+  user::SelectAll(dialog, IDC_RED);
+  SendMessageA(GetDlgItem(dialog, IDC_RED), WM_COPY, 0, 0);
+  user::ClickInto(dialog, IDC_RED);
+  SendMessageA(GetDlgItem(dialog, IDC_RED), WM_PASTE, 0, 0);
+  EXPECT_FALSE(standin::Busy());
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "255");  // 848
+  user::ClickInto(dialog, IDC_GREEN);
+
   // What waited behind the paste and comes after the dialog's end does
   // nothing.
   standin::SetPasteAnswer(standin::PasteAnswer::Late);
@@ -258,6 +283,37 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   dialog_manager::Post(dialog, written);
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "7");
   EXPECT_EQ(user::FocusedId(), IDC_RED);
+
+  // A platform's steps of one action: a deletion that typed text follows
+  // at once is the selection the text replaces; a drop's insertion and the
+  // deletion after it are notified once, when the platform is next idle,
+  // as is a deletion alone.
+  const auto step = [&](dialog_manager::InputKind kind, dialog_manager::EditStep how, long long start,
+                        long long end, const char* text) {
+    dialog_manager::Input input;
+    input.kind = kind;
+    input.step = how;
+    input.window = GetDlgItem(dialog, IDC_RED);
+    input.start = start, input.end = end;
+    input.text = text;
+    dialog_manager::Post(dialog, input);
+  };
+  using dialog_manager::EditStep;
+  using dialog_manager::InputKind;
+  step(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "5");
+  step(InputKind::Typed, EditStep::Whole, -1, -1, "9");
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "9");
+  const size_t writes = user::Writes().size();
+  step(InputKind::Pasted, EditStep::Dropped, 1, 1, "12");
+  step(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
+  EXPECT_EQ(user::Writes().size(), writes);
+  standin::Idle();
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "12");
+  EXPECT_EQ(user::Writes().size() - writes, 3u);  // the HSV group, once
+  step(InputKind::Deleted, EditStep::Replacing, 1, -1, "");
+  standin::Idle();
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "1");
 }
 
 // The keys the dialog takes, so that the platform does nothing with them,

@@ -119,9 +119,8 @@ TEST_F(Program, SwatchShowsTheRgbFieldsWithOneFreshBrushPerPaint) {
 
     EXPECT_GT(user::PaintCount(d, IDC_SWATCH), 4);
     const standin::BrushCounts brushes = standin::Brushes();
-    EXPECT_EQ(brushes.created, user::PaintCount(d, IDC_SWATCH));
-    EXPECT_EQ(brushes.deleted, brushes.created);
-    EXPECT_EQ(brushes.errors, 0);
+    EXPECT_EQ(brushes.fills, user::PaintCount(d, IDC_SWATCH));
+    EXPECT_EQ(brushes.live, 0);
     user::PressEscape(d);
   });
 }

@@ -4,14 +4,15 @@
 
 namespace {
 
-// As page_windows.js numbers them.
-int KindOf(HWND control) {
+web::ControlKind KindOf(HWND control) {
   switch (control->kind) {
-    case WindowKind::Button: return 0;
-    case WindowKind::Edit: return 1;
-    default: return dialog_manager::ShowsText(control) ? 2 : 3;
+    case WindowKind::Button: return web::ControlKind::Button;
+    case WindowKind::Edit: return web::ControlKind::Field;
+    default: return dialog_manager::ShowsText(control) ? web::ControlKind::Text : web::ControlKind::Canvas;
   }
 }
+
+int32_t Address(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
 
 }  // namespace
 
@@ -29,10 +30,20 @@ void MakeNativeWindows(HWND dialog) {
     const RECT& f = control->frame;
     RECT client;
     GetClientRect(control, &client);
-    rgbhsv_make_control(dialog, control, control->id, KindOf(control), control->text.c_str(), f.left, f.top,
-                        f.right - f.left, f.bottom - f.top, client.right, client.bottom,
-                        (control->style & WS_BORDER) != 0, (control->style & WS_DISABLED) != 0,
-                        (control->style & ES_NUMBER) != 0, dialog_manager::AccessibleName(control).c_str());
+    const std::string name = dialog_manager::AccessibleName(control);
+    web::Control made;
+    made.dialog = Address(dialog);
+    made.control = Address(control);
+    made.id = control->id;
+    made.kind = static_cast<int32_t>(KindOf(control));
+    made.text = Address(control->text.c_str());
+    made.x = f.left, made.y = f.top, made.width = f.right - f.left, made.height = f.bottom - f.top;
+    made.clientWidth = client.right, made.clientHeight = client.bottom;
+    made.border = (control->style & WS_BORDER) != 0;
+    made.disabled = (control->style & WS_DISABLED) != 0;
+    made.digits = (control->style & ES_NUMBER) != 0;
+    made.name = Address(name.c_str());
+    rgbhsv_make_control(&made);
     rgbhsv_show_element(control, control->visible);
   }
 }

@@ -1,31 +1,11 @@
-// The page's side of the Win32 dialog services in the browser, as
-// Emscripten JS libraries (page_*.js): here the user's input, queued for
-// the modal loop, which runs in WebAssembly and waits (Asyncify) for it,
-// and the page's state the other parts share (RgbhsvPage). The page
-// decides nothing about what a key does: it hands each key to the program,
-// which answers whether the dialog took it.
+// The user's input on the page: each key handed to the program in the
+// key's own event, the browser's clipboard events, and what would change a
+// field, each posted to the modal loop's queue (RgbhsvPage) as the input
+// it is, in the dialog manager's words. What an input does, a key's
+// included, is the program's to decide.
 
 mergeInto(LibraryManager.library, {
-  $RgbhsvPage: {
-    windows: null,       // window handle -> its elements and kind (a Map)
-    queue: [],           // the user's input, oldest first
-    wake: null,          // resolves the modal loop's wait
-    open: null,          // the dialog that the user's keys go to
-    focused: 0,          // the control the dialog manager last gave the focus
-    Event: null,         // the input's kinds, by name, as the program numbers them
-    answer: null,        // the program's answer to the key it was just given (rgbhsv_key_answer)
-    copied: null,        // what the program put on the clipboard in the clipboard event being handled,
-
-    post: function(event) {
-      if (event.kind === undefined) throw new Error('an input event of no known kind');
-      this.queue.push(event);
-      if (this.wake) {
-        const wake = this.wake;
-        this.wake = null;
-        wake();
-      }
-    },
-
+  $RgbhsvInput: {
     // The number of code points in a string's first `units` UTF-16 units.
     codePoints: function(text, units) { return Array.from(text.slice(0, units)).length; },
     units: function(text, points) { return Array.from(text).slice(0, points).join('').length; },
@@ -57,20 +37,16 @@ mergeInto(LibraryManager.library, {
     // not waiting for input (the chooser is open, or it has ended) is the
     // browser's.
     key: function(e, down) {
-      if (!this.open || e.isComposing || e.keyCode === 229) return;  // an input method's
+      const page = RgbhsvPage;
+      if (!page.open || e.isComposing || e.keyCode === 229) return;  // an input method's
       if (e.target instanceof Element && e.target.closest('dialog.chooser')) return;
       if (down) this.focusField();  // what the key types goes into the dialog's field
       const virtualKey = this.virtualKey(e);
-      if (!virtualKey || !this.wake) return;
-      const focused = this.windows.get(this.focused);
-      if (down && e.repeat && virtualKey === 0x20 && focused && focused.kind === 0) {
-        e.preventDefault();  // Space clicks once
-        return;
-      }
-      this.answer = null;
-      this.post({kind: down ? this.Event.KeyDown : this.Event.KeyUp, key: virtualKey, shift: e.shiftKey,
-                 control: e.ctrlKey, alt: e.altKey});
-      const answer = this.answer;
+      if (!virtualKey || !page.wake) return;
+      page.answer = null;
+      page.post({kind: down ? page.Event.KeyDown : page.Event.KeyUp, key: virtualKey, shift: e.shiftKey,
+                 control: e.ctrlKey, alt: e.altKey, repeat: e.repeat});
+      const answer = page.answer;
       if (!answer) return;
       if (answer.command === 'cut' || answer.command === 'copy') {
         e.preventDefault();
@@ -83,17 +59,18 @@ mergeInto(LibraryManager.library, {
     // A cut or copy, by a key or the browser's menu: the program's WM_CUT
     // or WM_COPY, and what it put on the clipboard.
     clipboardEvent: function(e, kind, control, input) {
+      const page = RgbhsvPage;
       e.preventDefault();
-      if (!this.wake) return;
-      this.copied = null;
+      if (!page.wake) return;
+      page.copied = null;
       const [start, end] = this.selection(input);
-      this.post({kind: kind, window: control, start: start, end: end});
-      if (this.copied !== null && e.clipboardData) e.clipboardData.setData('text/plain', this.copied);
-      this.copied = null;
+      page.post({kind: kind, window: control, start: start, end: end});
+      if (page.copied !== null && e.clipboardData) e.clipboardData.setData('text/plain', page.copied);
+      page.copied = null;
     },
 
     focusField: function() {
-      const shown = this.windows.get(this.focused);
+      const shown = RgbhsvPage.windows.get(RgbhsvPage.focused);
       if (shown && document.activeElement !== shown.element) shown.element.focus({preventScroll: true});
     },
 
@@ -103,14 +80,16 @@ mergeInto(LibraryManager.library, {
     // rules, a paste or a drop under the paste rules, a cut, an undo. What
     // changed it regardless is handed on as the text it left.
     watchField: function(input, control) {
+      const page = RgbhsvPage;
+      const Event = page.Event;
       const post = (kind, more) => {
         const [start, end] = this.selection(input);
-        this.post(Object.assign({kind: kind, window: control, start: start, end: end}, more || {}));
+        page.post(Object.assign({kind: kind, window: control, start: start, end: end}, more || {}));
       };
       // A paste is let through to its beforeinput, which holds it to the
       // paste rules: a page that stops the paste event stops pasting.
-      input.addEventListener('cut', (e) => this.clipboardEvent(e, this.Event.Cut, control, input));
-      input.addEventListener('copy', (e) => this.clipboardEvent(e, this.Event.Copied, control, input));
+      input.addEventListener('cut', (e) => this.clipboardEvent(e, Event.Cut, control, input));
+      input.addEventListener('copy', (e) => this.clipboardEvent(e, Event.Copied, control, input));
       input.addEventListener('beforeinput', (e) => {
         const type = e.inputType || '';
         if (/Composition/.test(type)) return;  // the input method's, until it commits
@@ -118,40 +97,37 @@ mergeInto(LibraryManager.library, {
         const data = e.data !== null && e.data !== undefined ? e.data :
                      e.dataTransfer ? e.dataTransfer.getData('text/plain') : '';
         if (type === 'insertText' || type === 'insertReplacementText') {
-          post(this.Event.Typed, {text: data});
+          post(Event.Typed, {text: data});
         } else if (type.startsWith('insertFrom')) {
-          post(this.Event.Pasted, {text: data});
+          post(Event.Pasted, {text: data});
         } else if (type === 'deleteByCut') {
-          post(this.Event.Cut);
+          post(Event.Cut);
         } else if (type === 'deleteByDrag') {
-          post(this.Event.Cleared);
+          post(Event.Deleted);
         } else if (type === 'historyUndo' || type === 'historyRedo') {
-          post(this.Event.Undone);
+          post(Event.Undone);
         } else if (type.startsWith('delete')) {
-          // A phone's keyboard deletes without keys: a word or a line as
-          // Ctrl+Backspace and Ctrl+Delete do, a character as Backspace
-          // and Delete.
-          this.post({kind: this.Event.KeyDown, key: /Forward/.test(type) ? 0x2E : 0x08,
-                     control: /Word|Line/.test(type)});
+          // A phone's keyboard deletes without keys.
+          page.post({kind: Event.Erased, forward: /Forward/.test(type), words: /Word|Line/.test(type)});
         }
       });
       // A tap of a finger selects the number, as Tab does: a phone has no
       // Tab key.
       input.addEventListener('pointerdown', (e) => { input.touched = e.pointerType === 'touch'; });
       input.addEventListener('click', () => {
-        if (input.touched) this.post({kind: this.Event.Tapped, window: control});
+        if (input.touched) page.post({kind: Event.Tapped, window: control});
         input.touched = false;
       });
       input.addEventListener('compositionstart', () => { input.composingFrom = this.selection(input); });
       input.addEventListener('compositionend', (e) => {
         const [start, end] = input.composingFrom || this.selection(input);
         input.composingFrom = null;
-        this.post({kind: this.Event.Typed, window: control, start: start, end: end, text: e.data || ''});
+        page.post({kind: Event.Typed, window: control, start: start, end: end, text: e.data || ''});
       });
       input.addEventListener('input', (e) => {
         if (e.isComposing || /Composition/.test(e.inputType || '') || input.composingFrom) return;
         const [, end] = this.selection(input);
-        this.post({kind: this.Event.Replaced, window: control, start: end, end: end, text: input.value,
+        page.post({kind: Event.Replaced, window: control, start: -1, end: end, text: input.value,
                    pasted: (e.inputType || '').startsWith('insertFrom')});
       });
     },
@@ -160,42 +136,38 @@ mergeInto(LibraryManager.library, {
     // caption, the page around the dialog) leaves the focus where it is, as
     // on Windows.
     keepFocus: function(e) {
-      if (!this.open || !(e.target instanceof Element)) return;
+      if (!RgbhsvPage.open || !(e.target instanceof Element)) return;
       if (e.target.closest('input, button:not(.close), a, select, textarea, dialog.chooser, #ended')) return;
       e.preventDefault();
     },
-  },
 
-
-  // The page's start: the input's kinds named as the program numbers them,
-  // and the keys listened to wherever the page's focus is.
-  rgbhsv_start_page__deps: ['$RgbhsvPage', '$RgbhsvSound'],
-  rgbhsv_start_page: function(names) {
-    RgbhsvPage.windows = new Map();
-    RgbhsvPage.Event = {};
-    UTF8ToString(names).split(',').filter((n) => n).forEach((name, i) => { RgbhsvPage.Event[name] = i + 1; });
-    // The tone may sound once the user has pressed a key or the mouse.
-    document.addEventListener('keydown', () => RgbhsvSound.ready(), true);
-    document.addEventListener('keydown', (e) => RgbhsvPage.key(e, true));
-    document.addEventListener('keyup', (e) => RgbhsvPage.key(e, false));
-    document.addEventListener('mousedown', (e) => { RgbhsvSound.ready(); RgbhsvPage.keepFocus(e); }, true);
+    // The keys, wherever the page's focus is; and the first key or press
+    // lets the tone sound.
+    listen: function() {
+      document.addEventListener('keydown', () => RgbhsvSound.ready(), true);
+      document.addEventListener('keydown', (e) => this.key(e, true));
+      document.addEventListener('keyup', (e) => this.key(e, false));
+      document.addEventListener('mousedown', (e) => { RgbhsvSound.ready(); this.keepFocus(e); }, true);
+    },
   },
+  $RgbhsvInput__deps: ['$RgbhsvPage', '$RgbhsvSound'],
+
 
   // Fields: the page's <input> shows the edit's text and selection; the
   // selection the user makes is read back, in characters.
-  rgbhsv_read_selection__deps: ['$RgbhsvPage'],
+  rgbhsv_read_selection__deps: ['$RgbhsvPage', '$RgbhsvInput'],
   rgbhsv_read_selection: function(edit, start, end) {
-    const [from, to] = RgbhsvPage.selection(RgbhsvPage.windows.get(edit).element);
+    const [from, to] = RgbhsvInput.selection(RgbhsvPage.windows.get(edit).element);
     {{{ makeSetValue('start', 0, 'from', 'i32') }}};
     {{{ makeSetValue('end', 0, 'to', 'i32') }}};
   },
 
-  rgbhsv_show_input__deps: ['$RgbhsvPage'],
+  rgbhsv_show_input__deps: ['$RgbhsvPage', '$RgbhsvInput'],
   rgbhsv_show_input: function(edit, text, start, end) {
     const input = RgbhsvPage.windows.get(edit).element;
     const value = UTF8ToString(text);
     if (input.value !== value) input.value = value;
-    input.setSelectionRange(RgbhsvPage.units(value, start), RgbhsvPage.units(value, end));
+    input.setSelectionRange(RgbhsvInput.units(value, start), RgbhsvInput.units(value, end));
   },
 
   // The modal loop's wait for the user's input.
@@ -207,22 +179,26 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  // The oldest event's fields into `fields` (window, key, shift, control,
-  // alt, start, end, pasted), its text in a buffer of malloc's that the
-  // caller frees; its kind, 0 if there is none.
+  // The oldest event into the record `event`, its text copied to memory of
+  // malloc's that the program frees; its kind, 0 if there is none.
   rgbhsv_take_input__deps: ['$RgbhsvPage', '$stringToNewUTF8'],
-  rgbhsv_take_input: function(fields, text) {
-    const event = RgbhsvPage.queue.shift();
+  rgbhsv_take_input: function(record) {
+    const page = RgbhsvPage;
+    const event = page.queue.shift();
     if (!event) return 0;
-    [event.window, event.key, event.shift, event.control, event.alt, event.start, event.end, event.pasted]
-        .forEach((value, i) => { {{{ makeSetValue('fields', 'i * 4', 'Number(value || 0)', 'i32') }}}; });
     // A lone surrogate is U+FFFD, as everywhere else; the encoder would
     // join it with the next character.
     const wellFormed = (t) => t.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
                                         '\uFFFD');
-    const copy = event.text === undefined ? 0 : stringToNewUTF8(wellFormed(event.text));
-    {{{ makeSetValue('text', 0, 'copy', 'i32') }}};
+    const text = event.text === undefined ? 0 : stringToNewUTF8(wellFormed(event.text));
+    page.write(record, page.eventFields, Object.assign({}, event, {text: text}));
     return event.kind;
+  },
+
+  // A wake the program asked for, posted as an event after `ms`.
+  rgbhsv_wake_after__deps: ['$RgbhsvPage'],
+  rgbhsv_wake_after: function(ms) {
+    setTimeout(() => RgbhsvPage.post({kind: RgbhsvPage.Event.Woken}), ms);
   },
 
   // Whether the dialog took the key just handed to it, and the clipboard

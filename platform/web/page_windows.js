@@ -1,39 +1,7 @@
 // The page's windows: the elements that show the dialog manager's dialog
-// and controls, laid out from the font the browser renders, and the page's
-// word when the program ends.
+// and controls, where it laid them out.
 
 mergeInto(LibraryManager.library, {
-  // Windows' MulDiv arithmetic is the dialog manager's; the page only
-  // measures the font, as the browser renders the dialog's text (a
-  // minimum font size, text zoom or a user's text spacing included), so
-  // that the dialog grows with it: half the rounded-up average width of
-  // A-Z a-z, and the font's height, in CSS pixels. The height is the
-  // font's ascent and descent, each rounded up, as Windows and Pango give
-  // them (measured 100 times larger, because the browser rounds a small
-  // font's metrics to whole pixels), or the height of a line if the user
-  // asks for taller lines.
-  $RgbhsvBaseUnits: function() {
-    const probe = document.createElement('div');
-    probe.className = 'probe';
-    probe.textContent = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
-    document.body.append(probe);
-    const box = probe.getBoundingClientRect();
-    const style = getComputedStyle(probe);
-    const context = document.createElement('canvas').getContext('2d');
-    context.font = parseFloat(style.fontSize) * 100 + 'px ' + style.fontFamily;
-    probe.remove();  // the style read above is live
-    const large = context.measureText('A');
-    const height = Math.ceil(large.fontBoundingBoxAscent / 100) + Math.ceil(large.fontBoundingBoxDescent / 100);
-    return [Math.floor((Math.floor(box.width) / 26 + 1) / 2), Math.max(height, Math.ceil(box.height))];
-  },
-
-  rgbhsv_measure_font__deps: ['$RgbhsvBaseUnits'],
-  rgbhsv_measure_font: function(x, y) {
-    const [bx, by] = RgbhsvBaseUnits();
-    {{{ makeSetValue('x', 0, 'bx', 'i32') }}};
-    {{{ makeSetValue('y', 0, 'by', 'i32') }}};
-  },
-
   rgbhsv_make_dialog__deps: ['$RgbhsvPage'],
   rgbhsv_make_dialog: function(dialog, caption, width, height) {
     const page = RgbhsvPage;
@@ -69,49 +37,55 @@ mergeInto(LibraryManager.library, {
     page.open = dialog;
   },
 
-  // kind: 0 button, 1 field, 2 text, 3 canvas.
-  rgbhsv_make_control__deps: ['$RgbhsvPage'],
-  rgbhsv_make_control: function(dialog, control, id, kind, text, x, y, width, height, clientWidth, clientHeight,
-                                border, disabled, digits, name) {
+  // A control from its record (web::Control).
+  rgbhsv_make_control__deps: ['$RgbhsvPage', '$RgbhsvInput'],
+  rgbhsv_make_control: function(record) {
     const page = RgbhsvPage;
+    const Kind = page.Control;
+    // No destructuring: Emscripten's minifier renames the names it
+    // declares, but not their uses.
+    const c = page.read(record, page.controlFields);
+    const control = c.control, kind = c.kind;
+    const text = UTF8ToString(c.text), name = UTF8ToString(c.name);
     let element;
-    if (kind === 0) {
+    if (kind === Kind.Button) {
       element = document.createElement('button');
       element.type = 'button';
-      element.textContent = UTF8ToString(text);
+      element.textContent = text;
       element.addEventListener('click', () => page.post({kind: page.Event.Clicked, window: control}));
-    } else if (kind === 1) {
+    } else if (kind === Kind.Field) {
       element = document.createElement('input');
       element.type = 'text';
       element.autocomplete = 'off';
       element.spellcheck = false;
-      if (digits) element.inputMode = 'numeric';
-      element.value = UTF8ToString(text);
-      if (UTF8ToString(name)) element.setAttribute('aria-label', UTF8ToString(name));
-      page.watchField(element, control);
-    } else if (kind === 2) {
+      if (c.digits) element.inputMode = 'numeric';
+      element.value = text;
+      if (name) element.setAttribute('aria-label', name);
+      RgbhsvInput.watchField(element, control);
+    } else if (kind === Kind.Text) {
       element = document.createElement('div');
       element.className = 'text';
-      element.textContent = UTF8ToString(text);
+      element.textContent = text;
     } else {
       element = document.createElement('canvas');
-      element.width = clientWidth;
-      element.height = clientHeight;
+      element.width = c.clientWidth;
+      element.height = c.clientHeight;
       element.setAttribute('aria-hidden', 'true');  // the fields say the color
     }
     element.id = 'rgbhsv-' + control;
-    element.dataset.id = id;
-    if (kind <= 1) {
+    element.dataset.id = c.id;
+    if (kind === Kind.Button || kind === Kind.Field) {
       element.tabIndex = -1;  // Tab is the dialog manager's
+      // The user's press, with whatever the user has selected since.
       element.addEventListener('focus', () => {
         page.focused = control;
-        page.post({kind: page.Event.Focused, window: control});
+        page.post({kind: page.Event.Pressed, window: control, start: -1, end: -1});
       });
     }
-    if (disabled) element.classList.add('disabled');
-    if (border) element.classList.add('bordered');
-    Object.assign(element.style, {left: x + 'px', top: y + 'px', width: width + 'px', height: height + 'px'});
-    page.windows.get(dialog).client.append(element);
+    if (c.disabled) element.classList.add('disabled');
+    if (c.border) element.classList.add('bordered');
+    Object.assign(element.style, {left: c.x + 'px', top: c.y + 'px', width: c.width + 'px', height: c.height + 'px'});
+    page.windows.get(c.dialog).client.append(element);
     page.windows.set(control, {element: element, kind: kind});
   },
 
@@ -148,28 +122,5 @@ mergeInto(LibraryManager.library, {
     const picture = new Blob([HEAPU8.slice(ico, ico + size)], {type: 'image/x-icon'});
     shown.icon.src = URL.createObjectURL(picture);
     shown.icon.hidden = false;
-  },
-
-  // A paste waits: never on the page, whose paste brings its text, but the
-  // dialog says so as every implementation's does.
-  rgbhsv_show_busy__deps: ['$RgbhsvPage'],
-  rgbhsv_show_busy: function(dialog, busy) {
-    RgbhsvPage.windows.get(dialog).element.setAttribute('aria-busy', busy ? 'true' : 'false');
-  },
-
-  // The page's word when the program ends.
-  rgbhsv_show_end: function(code) {
-    const end = document.getElementById('ended');
-    if (!end) return;
-    end.querySelector('.code').textContent = String(code);
-    const again = end.querySelector('button');
-    end.hidden = false;
-    // The program's word in view, where the dialog's room was.
-    const desktop = document.getElementById('desktop');
-    if (desktop) desktop.hidden = true;
-    if (again) {
-      again.addEventListener('click', () => location.reload(), {once: true});
-      again.focus();
-    }
   },
 });

@@ -3,9 +3,11 @@
 #include "win32_web.h"
 
 bool StartWeb(const uint8_t* resources, size_t resourcesSize) {
-#define RGBHSV_EVENT_NAME(name) #name ","
-  rgbhsv_start_page(RGBHSV_PAGE_EVENTS(RGBHSV_EVENT_NAME));
-#undef RGBHSV_EVENT_NAME
+#define RGBHSV_PAGE_NAME(name) #name ","
+  rgbhsv_start_page(RGBHSV_INPUT_KINDS(RGBHSV_PAGE_NAME) RGBHSV_PAGE_OWN_EVENTS(RGBHSV_PAGE_NAME),
+                    RGBHSV_PAGE_EVENT_FIELDS(RGBHSV_PAGE_NAME), RGBHSV_PAGE_CONTROL_FIELDS(RGBHSV_PAGE_NAME),
+                    RGBHSV_PAGE_CONTROL_KINDS(RGBHSV_PAGE_NAME));
+#undef RGBHSV_PAGE_NAME
   return dialog_manager::UseResources(resources, resourcesSize);
 }
 

@@ -1,6 +1,7 @@
 // The web implementation's insides: the page's side (page_*.js, Emscripten
-// JS libraries) as the program calls it, and the user's input as
-// the page queues it. Only its own sources see this.
+// JS libraries) as the program calls it, and the records that cross
+// between the two, each laid out from one list of its fields, which the
+// page is told at its start. Only its own sources see this.
 #ifndef RGBHSV_PLATFORM_WEB_WEB_INTERNALS_H
 #define RGBHSV_PLATFORM_WEB_WEB_INTERNALS_H
 
@@ -14,14 +15,71 @@
 struct NativeWindow {};
 struct NativeIcon {};
 
+namespace web {
+
+// A record's fields are 32-bit words in this order (a pointer is one in
+// WebAssembly's 32-bit memory); the page reads and writes them by name.
+//
+// One event of the page's, for the modal loop: the user's input (`kind`
+// from 1 as dialog_manager::InputKind, then the page's own kinds below)
+// with what dialog_manager::Input says of it; `text` a copy in malloc's
+// memory, which the program frees.
+#define RGBHSV_PAGE_EVENT_FIELDS(X) \
+  X(kind) X(window) X(key) X(shift) X(control) X(alt) X(repeat) X(start) X(end) X(pasted) X(forward) X(words) X(text)
+// A control to make: its window, where and how it shows, and what
+// AccessibleName calls it.
+#define RGBHSV_PAGE_CONTROL_FIELDS(X)                                                                       \
+  X(dialog) X(control) X(id) X(kind) X(text) X(x) X(y) X(width) X(height) X(clientWidth) X(clientHeight) \
+  X(border) X(disabled) X(digits) X(name)
+// The page's own events beyond the user's input: a window's paint is due,
+// and the time the dialog manager asked to be woken at has come.
+#define RGBHSV_PAGE_OWN_EVENTS(X) X(Painted) X(Woken)
+// What a control shows as: a <button>, an <input>, a text, a canvas.
+#define RGBHSV_PAGE_CONTROL_KINDS(X) X(Button) X(Field) X(Text) X(Canvas)
+
+#define RGBHSV_PAGE_FIELD(name) int32_t name;
+struct Event {
+  RGBHSV_PAGE_EVENT_FIELDS(RGBHSV_PAGE_FIELD)
+};
+struct Control {
+  RGBHSV_PAGE_CONTROL_FIELDS(RGBHSV_PAGE_FIELD)
+};
+#undef RGBHSV_PAGE_FIELD
+
+#define RGBHSV_PAGE_COUNT(name) +1
+static_assert(sizeof(Event) == 4 * (0 RGBHSV_PAGE_EVENT_FIELDS(RGBHSV_PAGE_COUNT)), "words only");
+static_assert(sizeof(Control) == 4 * (0 RGBHSV_PAGE_CONTROL_FIELDS(RGBHSV_PAGE_COUNT)), "words only");
+constexpr int kInputKinds = 0 RGBHSV_INPUT_KINDS(RGBHSV_PAGE_COUNT);
+#undef RGBHSV_PAGE_COUNT
+
+enum class OwnEvent {
+  Before = kInputKinds,
+#define RGBHSV_PAGE_OWN_ENUM(name) name,
+  RGBHSV_PAGE_OWN_EVENTS(RGBHSV_PAGE_OWN_ENUM)
+#undef RGBHSV_PAGE_OWN_ENUM
+};
+
+enum class ControlKind {
+#define RGBHSV_PAGE_KIND_ENUM(name) name,
+  RGBHSV_PAGE_CONTROL_KINDS(RGBHSV_PAGE_KIND_ENUM)
+#undef RGBHSV_PAGE_KIND_ENUM
+};
+
+// The clipboard's text, as the last paste brought it or the program put it.
+std::string& Clipboard();
+
+}  // namespace web
+
 // page_*.js.
 extern "C" {
-void rgbhsv_start_page(const char* eventNames);
+// The page's start: the names of the events' kinds, numbered from 1, of
+// the events' and the controls' fields, in record order, and of the
+// controls' kinds, from 0; each list a string of names and commas.
+void rgbhsv_start_page(const char* eventKinds, const char* eventFields, const char* controlFields,
+                       const char* controlKinds);
 void rgbhsv_measure_font(int* x, int* y);
 void rgbhsv_make_dialog(HWND dialog, const char* caption, int width, int height);
-void rgbhsv_make_control(HWND dialog, HWND control, int id, int kind, const char* text, int x, int y, int width,
-                         int height, int clientWidth, int clientHeight, int border, int disabled, int digits,
-                         const char* name);
+void rgbhsv_make_control(const web::Control* control);
 void rgbhsv_show_element(HWND window, int visible);
 void rgbhsv_remove_element(HWND window);
 void rgbhsv_focus_element(HWND window);
@@ -31,9 +89,10 @@ void rgbhsv_show_busy(HWND dialog, int busy);
 void rgbhsv_read_selection(HWND edit, int* start, int* end);
 void rgbhsv_show_input(HWND edit, const char* text, int start, int end);
 void rgbhsv_wait_for_input();
-int rgbhsv_take_input(int* fields, char** text);
+int rgbhsv_take_input(web::Event* event);
 void rgbhsv_key_answer(int taken, const char* command);
 void rgbhsv_copied(const char* text);
+void rgbhsv_wake_after(int ms);
 void rgbhsv_paint_at_next_frame(HWND window);
 void rgbhsv_fill_canvas(HWND window, int x, int y, int width, int height, int red, int green, int blue);
 int rgbhsv_canvas_pixel(HWND window, int x, int y);
@@ -41,54 +100,5 @@ int rgbhsv_run_chooser(int initial, uint32_t* custom);
 void rgbhsv_tone();
 void rgbhsv_show_end(int code);
 }
-
-namespace web {
-
-// The kinds of the user's input, numbered from 1 in this order; the page
-// knows them by these names (rgbhsv_start_page), so the numbers are written
-// nowhere else.
-#define RGBHSV_PAGE_EVENTS(X)                                                            \
-  X(KeyDown)   /* key, shift, control, alt */                                             \
-  X(KeyUp)                                                                                \
-  X(Typed)     /* text typed into the field, over its selection start..end */            \
-  X(Pasted)    /* text pasted or dropped into the field, over start..end */              \
-  X(Cut)       /* the field's selection start..end cut */                                \
-  X(Copied)    /* the field's selection start..end copied (a menu's Copy) */             \
-  X(Cleared)   /* the field's selection start..end dragged away */                       \
-  X(Undone)                                                                               \
-  X(Replaced)  /* the field's text as the page changed it, the caret at end; pasted */   \
-  X(Clicked)   /* a button */                                                             \
-  X(Closed)    /* the close box */                                                        \
-  X(Focused)   /* the window the user put the focus on */                                 \
-  X(Tapped)    /* a field touched (not clicked) */                                        \
-  X(Painted)   /* a window's paint is due */
-
-enum class EventKind {
-  None,
-#define RGBHSV_EVENT_ENUM(name) name,
-  RGBHSV_PAGE_EVENTS(RGBHSV_EVENT_ENUM)
-#undef RGBHSV_EVENT_ENUM
-};
-
-struct Event {
-  EventKind kind = EventKind::None;
-  HWND window = nullptr;
-  int key = 0;
-  bool shift = false, control = false, alt = false;
-  int start = 0, end = 0;  // a field's selection, in characters
-  bool pasted = false;
-  std::string text;
-};
-
-// Waits for the user's input, and takes the oldest.
-void WaitForEvent();
-bool TakeEvent(Event* event);
-// What the user's input does to the dialog.
-void Handle(HWND dialog, const Event& event);
-
-// The clipboard's text, as the last paste brought it or the program put it.
-std::string& Clipboard();
-
-}  // namespace web
 
 #endif

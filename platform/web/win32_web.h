@@ -5,32 +5,37 @@
 // Implements, over the shared dialog manager:
 //  - a dialog as elements of the page: a window frame with the icon, the
 //    caption and a close box, centered; buttons (<button>), fields
-//    (<input>, each named for screen readers by its group's text and its number), static
-//    texts, other statics as canvases painted by their window procedure;
-//    laid out in CSS pixels from the template's dialog units, with the base
-//    units of Liberation Sans, Arial or Helvetica at 8 points (11 px), so
-//    that it grows with the browser's zoom;
+//    (<input>, each named for screen readers by its AccessibleName),
+//    static texts, other statics as canvases painted by their window
+//    procedure; laid out in CSS pixels from the template's dialog units,
+//    with the base units of Liberation Sans, Arial or Helvetica at 8
+//    points (11 px), so that it grows with the browser's zoom;
 //  - the modal loop and ChooseColorA block as on Windows: the WebAssembly
-//    stack waits (Asyncify) for the user's input, which the page queues;
-//  - the keys that the dialog manager's table of key uses gives the dialog
-//    handed to it (dialog_manager::KeyDown), wherever the page's focus is;
-//    its cut and copy keys raise the browser's clipboard events; what
-//    would change a field is stopped before it does (beforeinput) and
-//    handed on as what it is: typed text (keys, an input method's commit,
-//    a phone's keyboard) as WM_CHARs, a paste or a drop as WM_PASTE, a cut
-//    as WM_CUT, an undo as WM_UNDO; what changed it regardless (autofill)
-//    as the difference of its texts; the focus kept in the dialog when the
-//    user presses the mouse beside a control;
+//    stack waits (Asyncify) for the user's input, which the page queues as
+//    records of one layout (web_internals.h) in the dialog manager's input
+//    kinds; the page's queueing wakes the waiting program at once, so an
+//    input is handled, and a field's change notified, inside the browser's
+//    event;
+//  - every key posted to the dialog manager (dialog_manager::Post),
+//    wherever the page's focus is, once it has answered, in the key's own
+//    event, whether the dialog takes the key or it cuts, copies or pastes,
+//    which the browser's clipboard events then do; what would change a
+//    field is stopped before it does (beforeinput) and posted as what it
+//    is: typed text (keys, an input method's commit, a phone's keyboard),
+//    a paste or a drop (text pasted, brought by the browser's event), a
+//    cut, an undo, a phone's deletion without keys (erased); what changed
+//    it regardless (autofill) as the text it left; the focus kept in the
+//    dialog when the user presses the mouse beside a control;
 //  - MessageBeep as a short tone (Web Audio), never before the user's
-//    first key or click; ChooseColorA as an in-page <dialog> with the
-//    browser's color picker and the run's 16 custom colors;
+//    first key or click, and said in a live region; ChooseColorA as an
+//    in-page <dialog> with the browser's color picker and the run's 16
+//    custom colors; the dialog manager's clock (performance.now(), a timer
+//    that posts its wake);
 //  - for tests (test_services.cpp): UpdateWindow, GetPixel from the
 //    canvas, the clipboard read for GetClipboardData.
-// Does not implement: a notification sent before the browser's event
-// returns (the page queues the event, and the modal loop handles it at
-// once after); the system clipboard beyond what the browser's clipboard
-// events give (a program's WM_COPY reaches only the page's own); other
-// window classes.
+// Does not implement: the system clipboard beyond what the browser's
+// clipboard events give (a program's WM_COPY reaches only the page's own);
+// a primary selection; other window classes.
 #ifndef RGBHSV_PLATFORM_WEB_WIN32_WEB_H
 #define RGBHSV_PLATFORM_WEB_WIN32_WEB_H
 

@@ -8,6 +8,8 @@
 // same action.
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "gtk_internals.h"
 
@@ -54,6 +56,19 @@ bool InputMethodTakes(HWND edit, GdkEventKey* event) {
 
 bool Composing(HWND edit) { return edit->native->composing; }
 
+using dialog_manager::EditStep;
+using dialog_manager::InputKind;
+using dialog_manager::TextSource;
+
+// The user's input in the field, in its place in the dialog's queue.
+static void PostIn(HWND edit, InputKind kind, long long start, long long end, EditStep step = EditStep::Whole,
+                   std::string text = {}, TextSource source = TextSource::Given) {
+  dialog_manager::Input input;
+  input.kind = kind, input.window = edit, input.start = start, input.end = end;
+  input.step = step, input.text = std::move(text), input.source = source;
+  dialog_manager::Post(edit->parent, input);
+}
+
 // What is dropped is held to the rules of a paste; every other insertion
 // (an input method's commit, in a key press or on its own) is typed into
 // this field, over what GTK deleted for it just before. Each is a step of
@@ -62,13 +77,13 @@ static void OnInsertText(GtkEditable* editable, gchar* text, gint length, gint* 
   g_signal_stop_emission_by_name(editable, "insert-text");
   HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
   if (!edit || !text) return;
-  dialog_manager::Input input;
-  input.kind = edit->native->dropping ? dialog_manager::InputKind::Pasted : dialog_manager::InputKind::Typed;
-  input.step = edit->native->dropping ? dialog_manager::EditStep::Dropped : dialog_manager::EditStep::Whole;
-  input.window = edit;
-  input.text.assign(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
-  if (edit->native->dropping) input.start = input.end = std::max(*position, 0);
-  dialog_manager::Post(edit->parent, input);
+  std::string inserted(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
+  if (edit->native->dropping) {
+    const long long at = std::max(*position, 0);
+    PostIn(edit, InputKind::Pasted, at, at, EditStep::Dropped, std::move(inserted));
+  } else {
+    PostIn(edit, InputKind::Typed, -1, -1, EditStep::Whole, std::move(inserted));
+  }
   if (dialog_manager::IfLive(edit)) *position = static_cast<gint>(edit->edit.selEnd);  // where GTK puts the caret next
 }
 
@@ -77,14 +92,7 @@ static void OnInsertText(GtkEditable* editable, gchar* text, gint length, gint* 
 static void OnDeleteText(GtkEditable* editable, gint start, gint end, gpointer data) {
   g_signal_stop_emission_by_name(editable, "delete-text");
   HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
-  if (!edit) return;
-  dialog_manager::Input input;
-  input.kind = dialog_manager::InputKind::Deleted;
-  input.step = dialog_manager::EditStep::Replacing;
-  input.window = edit;
-  input.start = start;
-  input.end = end;
-  dialog_manager::Post(edit->parent, input);
+  if (edit) PostIn(edit, InputKind::Deleted, start, end, EditStep::Replacing);
 }
 
 static void OnPreeditChanged(GtkEntry*, gchar* preedit, gpointer data) {
@@ -129,34 +137,20 @@ static gboolean OnButtonPress(GtkWidget* entry, GdkEventButton* event, gpointer 
   if (!edit || event->type != GDK_BUTTON_PRESS) return dialog_manager::Waiting();
   const bool middle = event->button == GDK_BUTTON_MIDDLE;
   if (!middle && !dialog_manager::Waiting()) return FALSE;
-  dialog_manager::Input input;
-  input.kind = middle ? dialog_manager::InputKind::Pasted : dialog_manager::InputKind::Pressed;
-  input.source = dialog_manager::TextSource::Selection;
-  input.window = edit;
-  input.start = input.end = static_cast<long long>(PositionAt(entry, event));
-  dialog_manager::Post(edit->parent, input);
+  const auto at = static_cast<long long>(PositionAt(entry, event));
+  PostIn(edit, middle ? InputKind::Pasted : InputKind::Pressed, at, at, EditStep::Whole, {}, TextSource::Selection);
   return TRUE;
 }
 
 // The context menu's cut, copy and paste: the user's input, as the keys'.
-static void Forward(GtkEntry* entry, const char* signal, gpointer data, dialog_manager::InputKind kind) {
-  g_signal_stop_emission_by_name(entry, signal);
-  HWND edit = dialog_manager::IfLive(static_cast<HWND>(data));
-  if (!edit) return;
-  dialog_manager::Input input;
-  input.kind = kind;
-  input.window = edit;
-  input.source = dialog_manager::TextSource::Clipboard;
-  dialog_manager::Post(edit->parent, input);
-}
-static void OnCut(GtkEntry* entry, gpointer edit) {
-  Forward(entry, "cut-clipboard", edit, dialog_manager::InputKind::Cut);
-}
-static void OnCopy(GtkEntry* entry, gpointer edit) {
-  Forward(entry, "copy-clipboard", edit, dialog_manager::InputKind::Copied);
-}
-static void OnPaste(GtkEntry* entry, gpointer edit) {
-  Forward(entry, "paste-clipboard", edit, dialog_manager::InputKind::Pasted);
+template <InputKind kind>
+static void OnMenuItem(GtkEntry* entry, gpointer data) {
+  g_signal_stop_emission_by_name(entry, kind == InputKind::Cut      ? "cut-clipboard"
+                                        : kind == InputKind::Copied ? "copy-clipboard"
+                                                                    : "paste-clipboard");
+  if (HWND edit = dialog_manager::IfLive(static_cast<HWND>(data))) {
+    PostIn(edit, kind, -1, -1, EditStep::Whole, {}, TextSource::Clipboard);
+  }
 }
 
 GtkWidget* NewEdit(HWND edit) {
@@ -173,9 +167,9 @@ GtkWidget* NewEdit(HWND edit) {
   edit->native->insertHandler = g_signal_connect(entry, "insert-text", G_CALLBACK(OnInsertText), edit);
   edit->native->deleteHandler = g_signal_connect(entry, "delete-text", G_CALLBACK(OnDeleteText), edit);
   g_signal_connect(entry, "preedit-changed", G_CALLBACK(OnPreeditChanged), edit);
-  g_signal_connect(entry, "cut-clipboard", G_CALLBACK(OnCut), edit);
-  g_signal_connect(entry, "copy-clipboard", G_CALLBACK(OnCopy), edit);
-  g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnPaste), edit);
+  g_signal_connect(entry, "cut-clipboard", G_CALLBACK(OnMenuItem<InputKind::Cut>), edit);
+  g_signal_connect(entry, "copy-clipboard", G_CALLBACK(OnMenuItem<InputKind::Copied>), edit);
+  g_signal_connect(entry, "paste-clipboard", G_CALLBACK(OnMenuItem<InputKind::Pasted>), edit);
   g_signal_connect(entry, "button-press-event", G_CALLBACK(OnButtonPress), edit);
   g_signal_connect(entry, "drag-data-received", G_CALLBACK(OnDropStarts), edit);
   g_signal_connect_after(entry, "drag-data-received", G_CALLBACK(OnDropEnds), edit);

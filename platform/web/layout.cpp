@@ -32,17 +32,12 @@ void MakeNativeWindows(HWND dialog) {
     GetClientRect(control, &client);
     const std::string name = dialog_manager::AccessibleName(control);
     web::Control made;
-    made.dialog = Address(dialog);
-    made.control = Address(control);
-    made.id = control->id;
-    made.kind = static_cast<int32_t>(KindOf(control));
-    made.text = Address(control->text.c_str());
+    made.dialog = Address(dialog), made.control = Address(control), made.id = control->id;
+    made.kind = static_cast<int32_t>(KindOf(control)), made.text = Address(control->text.c_str());
     made.x = f.left, made.y = f.top, made.width = f.right - f.left, made.height = f.bottom - f.top;
     made.clientWidth = client.right, made.clientHeight = client.bottom;
-    made.border = (control->style & WS_BORDER) != 0;
-    made.disabled = (control->style & WS_DISABLED) != 0;
-    made.digits = (control->style & ES_NUMBER) != 0;
-    made.name = Address(name.c_str());
+    made.border = (control->style & WS_BORDER) != 0, made.disabled = (control->style & WS_DISABLED) != 0;
+    made.digits = (control->style & ES_NUMBER) != 0, made.name = Address(name.c_str());
     rgbhsv_make_control(&made);
     rgbhsv_show_element(control, control->visible);
   }

@@ -12,22 +12,21 @@ namespace web {
 
 namespace {
 
+template <typename T>
+T* Pointer(int32_t address) {
+  return reinterpret_cast<T*>(static_cast<uintptr_t>(static_cast<uint32_t>(address)));
+}
+
 // The page's event as the dialog manager's input.
 dialog_manager::Input InputOf(const Event& e) {
   dialog_manager::Input input;
   input.kind = static_cast<dialog_manager::InputKind>(e.kind - 1);
-  input.window = reinterpret_cast<HWND>(static_cast<uintptr_t>(static_cast<uint32_t>(e.window)));
-  input.key.virtualKey = e.key;
-  input.key.shift = e.shift != 0;
-  input.key.control = e.control != 0;
-  input.key.alt = e.alt != 0;
-  input.key.repeat = e.repeat != 0;
-  input.start = e.start;
-  input.end = e.end;
-  input.pasted = e.pasted != 0;
-  input.forward = e.forward != 0;
-  input.words = e.words != 0;
-  if (char* text = reinterpret_cast<char*>(static_cast<uintptr_t>(static_cast<uint32_t>(e.text)))) {
+  input.window = Pointer<HWND__>(e.window);
+  input.key.virtualKey = e.key, input.key.shift = e.shift, input.key.control = e.control;
+  input.key.alt = e.alt, input.key.repeat = e.repeat;
+  input.start = e.start, input.end = e.end, input.pasted = e.pasted;
+  input.forward = e.forward, input.words = e.words;
+  if (char* text = Pointer<char>(e.text)) {
     input.text = text;
     std::free(text);
   }
@@ -54,7 +53,7 @@ bool AnswerKey(HWND dialog, const dialog_manager::Input& input) {
 
 void Handle(HWND dialog, const Event& e) {
   if (e.kind == static_cast<int>(OwnEvent::Painted)) {
-    HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(static_cast<uint32_t>(e.window)));
+    HWND window = Pointer<HWND__>(e.window);
     if (dialog_manager::IfLive(window) && window->invalid) dialog_manager::Paint(window);
     return;
   }

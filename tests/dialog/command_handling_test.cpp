@@ -314,6 +314,28 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   step(InputKind::Deleted, EditStep::Replacing, 1, -1, "");
   standin::Idle();
   EXPECT_EQ(user::Text(dialog, IDC_RED), "1");
+  // The user's next key comes after them.
+  user::Type(dialog, "2");
+  user::PressHome(dialog);
+  step(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
+  user::Type(dialog, "5");
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "52");
+
+  // A click is a button's; a tap on a field focuses it with its number
+  // selected, as Tab does.
+  dialog_manager::Input touch;
+  touch.kind = InputKind::Clicked;
+  touch.window = GetDlgItem(dialog, IDC_GREEN);
+  dialog_manager::Post(dialog, touch);
+  EXPECT_EQ(user::FocusedId(), IDC_RED);
+  touch.kind = InputKind::Tapped;
+  dialog_manager::Post(dialog, touch);
+  user::Type(dialog, "9");
+  EXPECT_EQ(user::Text(dialog, IDC_GREEN), "9");
+  // A phone's erasing without keys is the edit control's Backspace.
+  touch.kind = InputKind::Erased;
+  dialog_manager::Post(dialog, touch);
+  EXPECT_EQ(user::Text(dialog, IDC_GREEN), "");
 }
 
 // The keys the dialog takes, so that the platform does nothing with them,
@@ -336,6 +358,12 @@ TEST_F(CommandHandling, TheDialogTakesItsOwnKeysAndLeavesTheCaretKeys) {
     dialog_manager::KeyPress key;
     key.virtualKey = k.key, key.character = k.character, key.control = k.control, key.alt = k.alt;
     EXPECT_EQ(dialog_manager::TakesKey(dialog, key, k.down), k.taken) << k.id << " " << k.key << " " << k.down;
+    dialog_manager::Input posted;
+    posted.kind = k.down ? dialog_manager::InputKind::KeyDown : dialog_manager::InputKind::KeyUp;
+    posted.key = key;
+    if (!k.taken) {
+      EXPECT_FALSE(dialog_manager::Post(dialog, posted)) << k.id << " " << k.key;  // the platform's
+    }
   }
   user::SelectAll(dialog, IDC_RED);
   user::Type(dialog, "12");

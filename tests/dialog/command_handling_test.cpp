@@ -287,54 +287,44 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   // A platform's steps of one action: a deletion that typed text follows
   // at once is the selection the text replaces; a drop's insertion and the
   // deletion after it are notified once, when the platform is next idle,
-  // as is a deletion alone.
-  const auto step = [&](dialog_manager::InputKind kind, dialog_manager::EditStep how, long long start,
-                        long long end, const char* text) {
-    dialog_manager::Input input;
-    input.kind = kind;
-    input.step = how;
-    input.window = GetDlgItem(dialog, IDC_RED);
-    input.start = start, input.end = end;
-    input.text = text;
-    dialog_manager::Post(dialog, input);
-  };
+  // as is a deletion alone; the user's next key comes after them.
   using dialog_manager::EditStep;
   using dialog_manager::InputKind;
-  step(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
+  const auto post = [&](InputKind kind, EditStep how, long long start, long long end, const char* text,
+                        int id = IDC_RED) {
+    dialog_manager::Input input;
+    input.kind = kind, input.step = how, input.window = GetDlgItem(dialog, id);
+    input.start = start, input.end = end, input.text = text;
+    dialog_manager::Post(dialog, input);
+  };
+  post(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
   EXPECT_EQ(user::Text(dialog, IDC_RED), "5");
-  step(InputKind::Typed, EditStep::Whole, -1, -1, "9");
+  post(InputKind::Typed, EditStep::Whole, -1, -1, "9");
   EXPECT_EQ(user::Text(dialog, IDC_RED), "9");
   const size_t writes = user::Writes().size();
-  step(InputKind::Pasted, EditStep::Dropped, 1, 1, "12");
-  step(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
+  post(InputKind::Pasted, EditStep::Dropped, 1, 1, "12");
+  post(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
   EXPECT_EQ(user::Writes().size(), writes);
   standin::Idle();
   EXPECT_EQ(user::Text(dialog, IDC_RED), "12");
   EXPECT_EQ(user::Writes().size() - writes, 3u);  // the HSV group, once
-  step(InputKind::Deleted, EditStep::Replacing, 1, -1, "");
+  post(InputKind::Deleted, EditStep::Replacing, 1, -1, "");
   standin::Idle();
   EXPECT_EQ(user::Text(dialog, IDC_RED), "1");
-  // The user's next key comes after them.
   user::Type(dialog, "2");
   user::PressHome(dialog);
-  step(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
+  post(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
   user::Type(dialog, "5");
   EXPECT_EQ(user::Text(dialog, IDC_RED), "52");
-
   // A click is a button's; a tap on a field focuses it with its number
-  // selected, as Tab does.
-  dialog_manager::Input touch;
-  touch.kind = InputKind::Clicked;
-  touch.window = GetDlgItem(dialog, IDC_GREEN);
-  dialog_manager::Post(dialog, touch);
+  // selected, as Tab does; a phone's erasing is the edit control's
+  // Backspace.
+  post(InputKind::Clicked, EditStep::Whole, -1, -1, "", IDC_GREEN);
   EXPECT_EQ(user::FocusedId(), IDC_RED);
-  touch.kind = InputKind::Tapped;
-  dialog_manager::Post(dialog, touch);
+  post(InputKind::Tapped, EditStep::Whole, -1, -1, "", IDC_GREEN);
   user::Type(dialog, "9");
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "9");
-  // A phone's erasing without keys is the edit control's Backspace.
-  touch.kind = InputKind::Erased;
-  dialog_manager::Post(dialog, touch);
+  post(InputKind::Erased, EditStep::Whole, -1, -1, "", IDC_GREEN);
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "");
 }
 

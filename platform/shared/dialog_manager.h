@@ -172,12 +172,16 @@ constexpr unsigned kPasteWaitMs = 3000;
 // request other than the one waiting (its wait has ended) is dropped.
 void TextArrived(unsigned request, const std::string* text);
 // The platform's clock has reached the time it was asked to wake at
-// (backend::WakeAt): a paste whose deadline has come ends without text.
+// (backend::WakeAt): the platform's held edit steps are settled, and a
+// paste whose deadline has come ends without text.
 void TimePassed();
 // What the program put on the clipboard is no longer there: another
 // program, or the platform, has put something else.
 void ClipboardTaken();
-// Whether a paste is waiting for its text, and the user's input with it.
+// Whether a paste is waiting for its text, and the user's input with it:
+// input posted now is parked, so a platform whose view of a field is
+// behind until then posts it without acting on it first (GTK's input
+// method, its caret).
 bool Waiting();
 
 // A control's notification to its dialog (WM_COMMAND with its ID and code).

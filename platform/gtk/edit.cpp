@@ -60,13 +60,14 @@ using dialog_manager::EditStep;
 using dialog_manager::InputKind;
 using dialog_manager::TextSource;
 
-// The user's input in the field, in its place in the dialog's queue.
-static void PostIn(HWND edit, InputKind kind, long long start, long long end, EditStep step = EditStep::Whole,
+// The user's input in the field, in its place in the dialog's queue;
+// whether GTK must then leave it alone.
+static bool PostIn(HWND edit, InputKind kind, long long start, long long end, EditStep step = EditStep::Whole,
                    std::string text = {}, TextSource source = TextSource::Given) {
   dialog_manager::Input input;
   input.kind = kind, input.window = edit, input.start = start, input.end = end;
   input.step = step, input.text = std::move(text), input.source = source;
-  dialog_manager::Post(edit->parent, input);
+  return dialog_manager::Post(edit->parent, input);
 }
 
 // What is dropped is held to the rules of a paste; every other insertion
@@ -138,8 +139,8 @@ static gboolean OnButtonPress(GtkWidget* entry, GdkEventButton* event, gpointer 
   const bool middle = event->button == GDK_BUTTON_MIDDLE;
   if (!middle && !dialog_manager::Waiting()) return FALSE;
   const auto at = static_cast<long long>(PositionAt(entry, event));
-  PostIn(edit, middle ? InputKind::Pasted : InputKind::Pressed, at, at, EditStep::Whole, {}, TextSource::Selection);
-  return TRUE;
+  return PostIn(edit, middle ? InputKind::Pasted : InputKind::Pressed, at, at, EditStep::Whole, {},
+                TextSource::Selection);
 }
 
 // The context menu's cut, copy and paste: the user's input, as the keys'.

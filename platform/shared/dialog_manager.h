@@ -161,7 +161,8 @@ struct Input {
 // be asked for parks what comes after it (keys, clicks, text) until its
 // text is in the field and its change notified; then what was parked is
 // handled, in order. True if the platform must do nothing more with the
-// input: the dialog took the key, or it was parked.
+// input: the dialog took the key, or it was parked, or it is not a key
+// (what the platform reports of its own changes it has stopped already).
 bool Post(HWND dialog, const Input& input);
 // How long a paste waits for another program's text: a busy owner answers
 // within it, and one that never answers does not hold the user's input up

@@ -59,9 +59,8 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // it on (Tab, Escape, Enter; the others to the focus as WM_KEYDOWN, or
 // WM_SYSKEYDOWN with Alt), then the character it types to a focused edit as
 // WM_CHAR, as TranslateMessage would. True if the dialog took it. A key
-// that had been parked (or that stands for the platform's own erasing) is
-// the dialog's whatever it is: the platform has long since let it go, so
-// the edit moves the caret for it.
+// that had been parked is the dialog's whatever it is: the platform has
+// long since let it go, so the edit moves the caret for it.
 bool KeyDown(HWND dialog, const KeyPress& key, bool parked);
 bool KeyUp(HWND dialog, const KeyPress& key);
 // One input handled, now that nothing is parked before it; `parked`: it

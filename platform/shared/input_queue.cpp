@@ -86,15 +86,10 @@ void HandleInput(HWND dialog, const Input& given, bool parked) {
       if (IfLive(target)) backend::ShowEdit(target);
       return;
     case InputKind::Cut:
-      if (IsEdit(target)) {
-        SelectAsUser(target, input);
-        SendMessageA(target, WM_CUT, 0, 0);
-      }
-      return;
     case InputKind::Copied:
       if (IsEdit(target)) {
         SelectAsUser(target, input);
-        SendMessageA(target, WM_COPY, 0, 0);
+        SendMessageA(target, input.kind == InputKind::Cut ? WM_CUT : WM_COPY, 0, 0);
       }
       return;
     case InputKind::Erased: {
@@ -103,7 +98,7 @@ void HandleInput(HWND dialog, const Input& given, bool parked) {
       KeyPress key;
       key.virtualKey = input.forward ? VK_DELETE : VK_BACK;
       key.control = input.words;
-      KeyDown(dialog, key, true);
+      KeyDown(dialog, key, parked);
       return;
     }
     case InputKind::Undone:
@@ -189,10 +184,8 @@ void FetchPaste(HWND edit, TextSource source, size_t start, size_t end) {
   backend::RequestText(source, request);
   if (!r.waiting || r.pasteRequest != request) return;
   backend::WakeAt(r.pasteDeadline);
-  if (IfLive(edit) && edit->parent) {
-    r.busy = edit->parent;
-    backend::ShowBusy(r.busy, true);
-  }
+  r.busy = edit->parent;  // an edit is always a dialog's
+  backend::ShowBusy(r.busy, true);
 }
 
 void TimePassed() {

@@ -210,25 +210,27 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   // program itself copied, while the clipboard holds it, is pasted at once.
   standin::SetPasteAnswer(standin::PasteAnswer::Late);
   user::SelectAll(dialog, IDC_RED);
-  user::Paste(dialog, "1");
-  user::Type(dialog, "8");
+  user::Paste(dialog, "2");
+  user::Type(dialog, "1");
   standin::MoveClock(dialog_manager::kPasteWaitMs - 1);
   EXPECT_TRUE(standin::Busy());
   standin::MoveClock(1);
   EXPECT_FALSE(standin::Busy());
-  EXPECT_EQ(user::Text(dialog, IDC_RED), "8");
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "1");
   user::Paste(dialog, "4");
   ASSERT_TRUE(standin::AnswerPaste());  // the first request's, at last
   EXPECT_TRUE(standin::Busy());
   ASSERT_TRUE(standin::AnswerPaste());
-  EXPECT_EQ(user::Text(dialog, IDC_RED), "84");
+  user::Type(dialog, "5");  // after the text pasted, where its caret is shown
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "145");
   user::SelectAll(dialog, IDC_RED);
   SendMessageA(GetDlgItem(dialog, IDC_RED), WM_COPY, 0, 0);
-  user::ClickInto(dialog, IDC_RED);
-  SendMessageA(GetDlgItem(dialog, IDC_RED), WM_PASTE, 0, 0);
+  user::SelectAll(dialog, IDC_GREEN);
+  SendMessageA(GetDlgItem(dialog, IDC_GREEN), WM_PASTE, 0, 0);
   EXPECT_FALSE(standin::Busy());
-  EXPECT_EQ(user::Text(dialog, IDC_RED), "255");  // 848
-  user::ClickInto(dialog, IDC_GREEN);
+  EXPECT_EQ(user::Text(dialog, IDC_GREEN), "145");
+  user::SelectAll(dialog, IDC_GREEN);
+  user::Type(dialog, "7");
 
   // What waited behind the paste and comes after the dialog's end does
   // nothing.
@@ -295,7 +297,7 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
     dialog_manager::Input input;
     input.kind = kind, input.step = how, input.window = GetDlgItem(dialog, id);
     input.start = start, input.end = end, input.text = text;
-    dialog_manager::Post(dialog, input);
+    return dialog_manager::Post(dialog, input);
   };
   post(InputKind::Deleted, EditStep::Replacing, 0, 1, "");
   EXPECT_EQ(user::Text(dialog, IDC_RED), "5");
@@ -319,7 +321,7 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   // A click is a button's; a tap on a field focuses it with its number
   // selected, as Tab does; a phone's erasing is the edit control's
   // Backspace.
-  post(InputKind::Clicked, EditStep::Whole, -1, -1, "", IDC_GREEN);
+  EXPECT_TRUE(post(InputKind::Clicked, EditStep::Whole, -1, -1, "", IDC_GREEN));  // the platform's part done
   EXPECT_EQ(user::FocusedId(), IDC_RED);
   post(InputKind::Tapped, EditStep::Whole, -1, -1, "", IDC_GREEN);
   user::Type(dialog, "9");

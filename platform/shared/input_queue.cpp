@@ -191,7 +191,7 @@ void FetchPaste(HWND edit, TextSource source, size_t start, size_t end) {
 void TimePassed() {
   Records& r = records();
   SettleSteps();
-  if (r.waiting && backend::Now() >= r.pasteDeadline) TextArrived(r.pasteRequest, nullptr);
+  if (backend::Now() >= r.pasteDeadline) TextArrived(r.pasteRequest, nullptr);  // if it still waits
 }
 
 void Copied(const std::string& text) {

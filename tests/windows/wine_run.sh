@@ -7,13 +7,15 @@ source "$(dirname "$0")/../../scripts/wine-env.sh"
 wine_use "$1"
 shift
 export WINEDEBUG=-all,err+all
-# The previous test's server may still be shutting down: a program started
-# against it can fail before it runs.
+# Each test has a server of its own: one still shutting down after the
+# previous test can fail a program that starts against it, or end the
+# next test's programs with it.
 wineserver -w
 errors="$(mktemp)"
 trap 'rm -f "$errors"' EXIT
 status=0
 timeout 120 wine "$@" 2>"$errors" || status=$?
+wineserver -w
 wine_line='^[0-9a-f]{4}:(err|fixme|warn|trace):'
 if [ "$status" -eq 0 ]; then
   grep -Ev "$wine_line" "$errors" >&2 || true

@@ -219,7 +219,6 @@ static std::vector<uint8_t> IconFile(const std::vector<Resource>& all, const std
 // then those units, the block's name (a number from 1) giving the first ID
 // as (name - 1) * 16. An empty string is no string.
 static bool ReadStrings(const Resource& block, std::map<int, std::string>* out) {
-  if (block.name.ordinal == 0) return false;
   std::vector<uint8_t> units;  // one string at a time, 0-terminated for the reader
   Reader r{block.data.data(), block.data.size()};
   for (int i = 0; i < 16; ++i) {

@@ -68,11 +68,10 @@ bool TakesKey(HWND dialog, const KeyPress& key, bool down) {
   if (!IfLive(dialog) || key.composing) return false;
   HWND focus = FocusIn(dialog);
   if (!down) return UseOf(focus, key, false) == KeyUse::Dialog;
-  if (IsEdit(focus)) backend::ReadSelection(focus);
   // Keys the platform acts on, unless they type (Ctrl+letters other than
   // the four above type control characters, which an edit ignores).
   const char32_t typed = IsEdit(focus) ? Translated(key) : 0;
-  return UseOf(focus, key, true) != KeyUse::Platform || typed >= 0x20;
+  return UseIn(dialog, key, true) != KeyUse::Platform || typed >= 0x20;
 }
 
 bool KeyDown(HWND dialog, const KeyPress& key, bool parked) {

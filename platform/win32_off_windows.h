@@ -233,7 +233,7 @@ LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wPa
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Here every window is a Unicode one that keeps its text as UTF-8, so the
 // wide variant is the same for messages that carry no text (WM_CHAR's code
-// point); it refuses those that do.
+// point); it refuses those that do. Tests only: the programs are ANSI.
 LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
 LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR newLong);

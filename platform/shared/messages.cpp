@@ -89,11 +89,6 @@ LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace dialog_manager
 
-LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const bool carriesText = message == WM_SETTEXT || message == WM_GETTEXT || message == WM_GETTEXTLENGTH;
-  return carriesText ? 0 : SendMessageA(window, message, wParam, lParam);
-}
-
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
   if (!dialog_manager::IfLive(window) || index != GWLP_WNDPROC) return 0;
   return reinterpret_cast<LONG_PTR>(window->proc);

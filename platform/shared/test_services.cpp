@@ -1,6 +1,7 @@
 // The dialog manager's services that only tests use: modeless dialogs,
 // painting now and reading the screen back, the keyboard's state set at
-// once, the brushes in use, and forgetting everything.
+// once, the brushes in use, the wide SendMessageW, and forgetting
+// everything.
 #include "dialog_manager_records.h"
 #include "test_services.h"
 
@@ -10,6 +11,11 @@ HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC pro
   HWND dialog = dialog_manager::CreateFromTemplate(templateName, proc, initParam);
   if (dialog && (dialog->style & WS_VISIBLE)) ShowWindow(dialog, SW_SHOW);
   return dialog;
+}
+
+LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool carriesText = message == WM_SETTEXT || message == WM_GETTEXT || message == WM_GETTEXTLENGTH;
+  return carriesText ? 0 : SendMessageA(window, message, wParam, lParam);
 }
 
 BOOL WINAPI UpdateWindow(HWND window) {

@@ -31,6 +31,9 @@ void EraseBackground(HDC dc) { PaintWhole(dc->window, dialog_manager::kFaceColor
 void PaintNow(HWND window) { dialog_manager::PaintInvalid(window); }
 
 COLORREF ReadPixel(HWND window, int, int) {
+  for (HWND w = window; w; w = w->parent) {
+    if (!w->native->shown) return 0xFFFFFFFF;
+  }
   return window->native->painted ? window->native->paintedColor : 0xFFFFFFFF;
 }
 

@@ -11,6 +11,7 @@
 #include "win32_standin.h"
 
 struct NativeWindow {
+  bool shown = false;  // a window the screen does not show shows no pixels
   bool painted = false;
   COLORREF paintedColor = 0;  // what last filled the whole client area
   size_t selStart = 0, selEnd = 0;  // edits: the selection shown, in characters

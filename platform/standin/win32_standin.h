@@ -16,7 +16,8 @@
 //    being drawn, and each edit's selection as the user sees and moves it;
 //  - painting, when idle, of what it was asked to paint: what last filled
 //    a window's whole client area is what GetPixel reads back anywhere in
-//    it; erasing fills the face color;
+//    it, while the window and its dialog are shown; erasing fills the face
+//    color;
 //  - MessageBeep, recorded (Beeps); ChooseColorA, a script (SetChooser);
 //  - the clipboard's text, kept in memory, and its owner, who answers a
 //    paste at once, late or never, as the script says (SetPasteAnswer);

@@ -12,6 +12,7 @@ void MakeNativeWindows(HWND dialog) {
   auto attach = [](HWND window) {
     standin::records().natives.push_back(std::make_unique<NativeWindow>());
     window->native = standin::records().natives.back().get();
+    window->native->shown = window->visible;  // controls show with their dialog
   };
   attach(dialog);
   for (HWND control : dialog->children) attach(control);
@@ -25,7 +26,7 @@ INT_PTR RunModal(HWND dialog) {
   return dialog->ended ? dialog->result : standin::kAbandoned;
 }
 
-void ShowNative(HWND, bool) {}
+void ShowNative(HWND window, bool visible) { window->native->shown = visible; }
 void DestroyNative(HWND) {}
 void FocusNative(HWND) {}
 void ShowText(HWND) {}

@@ -1,18 +1,21 @@
 // The modal dialog box: made from its template, initialised before it is
 // shown, ended with a result.
+#include <algorithm>
+
 #include "contract.h"
 
 namespace {
 
 struct Modal {
   static std::vector<UINT> before;  // messages before WM_INITDIALOG
+  static std::vector<UINT> after;
   static bool initialised;
   static bool visibleWhileInitialising;
   static LPARAM param;
 
   static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_INITDIALOG) {
-      if (!initialised) before.push_back(message);
+      (initialised ? after : before).push_back(message);
       return FALSE;
     }
     initialised = true;
@@ -23,6 +26,7 @@ struct Modal {
   }
 };
 std::vector<UINT> Modal::before;
+std::vector<UINT> Modal::after;
 bool Modal::initialised;
 bool Modal::visibleWhileInitialising;
 LPARAM Modal::param;
@@ -37,6 +41,10 @@ TEST(DialogBoxContract, InitialisesBeforeShowingAndReturnsWhatEndDialogWasGiven)
   // Before WM_INITDIALOG at most the font arrives: nothing is shown, painted
   // or commanded.
   for (UINT m : Modal::before) EXPECT_EQ(m, UINT(WM_SETFONT)) << std::hex << m;
+  // Ended while initialising, it is never shown: nothing is painted.
+  for (UINT m : {WM_PAINT, WM_ERASEBKGND}) {
+    EXPECT_EQ(std::count(Modal::after.begin(), Modal::after.end(), m), 0) << std::hex << m;
+  }
 }
 
 TEST(DialogBoxContract, ATemplateThatDoesNotExistGivesMinusOne) {

@@ -75,6 +75,13 @@ TEST_F(Contract, EnterOrSpaceOnTheFocusedButtonPressesIt) {
     EXPECT_EQ(commands[0].code, BN_CLICKED) << key;
     EXPECT_EQ(commands[0].control, Item(IDC_SELECT)) << key;
   }
+  // Space clicks when it is released, and only Space's release does.
+  Forget();
+  SendMessageA(Item(IDC_SELECT), WM_KEYDOWN, VK_SPACE, 0x00390001);
+  SendMessageA(Item(IDC_SELECT), WM_KEYUP, VK_SHIFT, 0xC02A0001);
+  EXPECT_TRUE(commands.empty());
+  SendMessageA(Item(IDC_SELECT), WM_KEYUP, VK_SPACE, 0xC0390001);
+  EXPECT_EQ(commands.size(), 1u);
 }
 
 }  // namespace

@@ -104,15 +104,17 @@ TEST_F(Contract, AnInvalidatedControlIsPaintedWithItsBackgroundErased) {
   ReleaseDC(swatch, own);
   Swatch::previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(swatch, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Swatch::Proc)));
-  for (COLORREF color : {RGB(10, 200, 30), RGB(255, 255, 255)}) {
+  // Erased only when the request asked for it.
+  for (const BOOL erase : {TRUE, FALSE}) {
+    const COLORREF color = erase ? RGB(10, 200, 30) : RGB(255, 255, 255);
     Swatch::seen.clear();
     Swatch::color = color;
     Swatch::brushFreed = false;
-    EXPECT_TRUE(InvalidateRect(swatch, nullptr, TRUE));
+    EXPECT_TRUE(InvalidateRect(swatch, nullptr, erase));
     UpdateWindow(swatch);
     const auto paint = std::find(Swatch::seen.begin(), Swatch::seen.end(), UINT(WM_PAINT));
     ASSERT_NE(paint, Swatch::seen.end());
-    EXPECT_NE(std::find(Swatch::seen.begin(), Swatch::seen.end(), UINT(WM_ERASEBKGND)), Swatch::seen.end());
+    EXPECT_EQ(std::count(Swatch::seen.begin(), Swatch::seen.end(), UINT(WM_ERASEBKGND)), erase ? 1 : 0);
     EXPECT_TRUE(Swatch::brushFreed);
     // The whole client area shows the color.
     RECT client;

@@ -320,7 +320,7 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   EXPECT_EQ(user::Text(dialog, IDC_RED), "52");
   // A click is a button's, and focuses it; a tap on a field focuses it
   // with its number selected, as Tab does; a phone's erasing is the edit
-  // control's Backspace.
+  // control's Backspace; a page's paste comes with its text.
   EXPECT_TRUE(post(InputKind::Clicked, EditStep::Whole, -1, -1, "", IDC_GREEN));  // the platform's part done
   EXPECT_EQ(user::FocusedId(), IDC_RED);
   post(InputKind::Tapped, EditStep::Whole, -1, -1, "", IDC_GREEN);
@@ -328,6 +328,8 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "9");
   post(InputKind::Erased, EditStep::Whole, -1, -1, "", IDC_GREEN);
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "");
+  post(InputKind::Pasted, EditStep::Whole, 0, 0, "17", IDC_GREEN);
+  EXPECT_EQ(user::Text(dialog, IDC_GREEN), "17");
   post(InputKind::Clicked, EditStep::Whole, -1, -1, "", IDC_SELECT);  // with no press reported before it
   EXPECT_EQ(user::FocusedId(), IDC_SELECT);
 }

@@ -138,8 +138,11 @@ TEST_F(Contract, DeleteAndInsertKeysCutCopyPasteAndDeleteAsTheEditControlBindsTh
   EXPECT_EQ(Text(IDC_RED), "3");
   EXPECT_EQ(ClipboardText(), "1");  // and nothing copied
   SetText(IDC_RED, "456");
-  Select(IDC_RED, 1, 3);
+  Select(IDC_RED, 1, 2);
   KeyWith(false, true, VK_INSERT);  // Ctrl+Insert
+  EXPECT_EQ(ClipboardText(), "5");
+  Select(IDC_RED, 1, 3);
+  KeyWith(false, true, VK_INSERT);
   EXPECT_EQ(ClipboardText(), "56");
   EXPECT_EQ(Text(IDC_RED), "456");
   Select(IDC_RED, 0, 1);

@@ -190,6 +190,9 @@ TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   user::Type(dialog, "12");
   user::PressHome(dialog);
   user::Paste(dialog, "9");
+  dialog_manager::Input left;
+  left.key.virtualKey = VK_LEFT;
+  EXPECT_TRUE(dialog_manager::Post(dialog, left));  // held, so the platform moves no caret now
   user::ClickInto(dialog, IDC_RED);
   user::Type(dialog, "\b");
   ASSERT_TRUE(standin::AnswerPaste());

@@ -54,5 +54,14 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/rgbhsv/rgbhsv)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # rgbhsv_VERSION_ARCH.deb
+# A cross build's package is for the machine it was built for (arm64 for
+# aarch64-linux-gnu); its dependencies are then that machine's libraries,
+# which dpkg-shlibdeps looks up when told the architecture (DEB_HOST_ARCH,
+# set when CPack packs: cmake/cpack_release.cmake).
+if(CMAKE_CROSSCOMPILING)
+  execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+                  OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+                  ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_release.cmake)
 include(CPack)

@@ -30,6 +30,10 @@ SHOT_PACKAGES=(xvfb xauth openbox xdotool x11-utils imagemagick)
 # Google Benchmark, XTest for the native timings, and a host compiler for
 # the random user's oracle. The Windows preset's tests also need Wine.
 TEST_BUILD_PACKAGES=(libgtest-dev googletest libbenchmark-dev libxtst-dev g++)
+# The Linux program for 64-bit ARM, cross-built: the cross compiler, GTK
+# and the tests' libraries for arm64 beside the machine's own (dpkg's
+# multiarch), and qemu-aarch64 to run what is built.
+ARM64_PACKAGES=(crossbuild-essential-arm64 qemu-user libgtk-3-dev:arm64 libgtest-dev:arm64 zlib1g-dev:arm64)
 # Making the Debian package and the release: CPack finds the program's
 # libraries with file and dpkg-shlibdeps (dpkg-dev); then the zip.
 RELEASE_PACKAGES=(dpkg-dev file zip)

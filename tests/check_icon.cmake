@@ -1,13 +1,14 @@
 # The icons in the repository are the ones their generator makes: the
 # program's app.ico, and the web page's PNG icons at each size kept.
-#   cmake -DGENERATOR=make_icon -DSOURCE=resources -DWORK=dir -P check_icon.cmake
+#   cmake -DGENERATOR=make_icon -DSOURCE=resources -DWORK=dir [-DEMULATOR=qemu-aarch64] -P check_icon.cmake
+# EMULATOR runs a cross build's generator.
 file(MAKE_DIRECTORY ${WORK}/web)
 set(made app.ico)
-execute_process(COMMAND ${GENERATOR} ${WORK}/app.ico RESULT_VARIABLE failed)
+execute_process(COMMAND ${EMULATOR} ${GENERATOR} ${WORK}/app.ico RESULT_VARIABLE failed)
 file(GLOB pngs RELATIVE ${SOURCE} ${SOURCE}/web/icon-*.png)
 foreach(png ${pngs})
   string(REGEX REPLACE ".*icon-([0-9]+)\\.png" "\\1" size ${png})
-  execute_process(COMMAND ${GENERATOR} --png ${size} ${WORK}/${png} RESULT_VARIABLE png_failed)
+  execute_process(COMMAND ${EMULATOR} ${GENERATOR} --png ${size} ${WORK}/${png} RESULT_VARIABLE png_failed)
   if(png_failed)
     set(failed ${png_failed})
   endif()

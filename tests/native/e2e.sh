@@ -7,9 +7,17 @@
 #
 #   e2e.sh PROGRAM BELL_WATCH SCENARIO [CLIPBOARD_KEEPER]
 #
-# Every wait is for a condition, with a time limit that fails the test.
+# Every wait is for a condition, with a time limit that fails the test. In
+# a cross build the programs run under the build's emulator, named in
+# RGBHSV_EMULATOR (qemu-aarch64 for arm64).
 set -euo pipefail
 program=$1 bell_watch=$2 scenario=$3 clipboard_keeper=${4:-}
+read -ra emulator <<<"${RGBHSV_EMULATOR:-}"
+# How long a copy may take to reach the clipboard. An empty field copies
+# nothing, so a read of one always waits this long; an emulated program
+# answers several times slower.
+copy_wait=1
+[ ${#emulator[@]} -eq 0 ] || copy_wait=5
 
 # A screen reader reaches the program over the accessibility bus, which a
 # session bus starts.
@@ -44,7 +52,7 @@ case "$scenario" in
     weston --backend=headless-backend.so --socket=wayland-rgbhsv --idle-time=0 >"$work/weston.log" 2>&1 &
     pids+=($!)
     wait_for 20 test -S "$XDG_RUNTIME_DIR/wayland-rgbhsv" || fail "weston did not start"
-    env -u DISPLAY WAYLAND_DISPLAY=wayland-rgbhsv WAYLAND_DEBUG=client HOME="$home" "$program" 2>"$work/client.log" &
+    env -u DISPLAY WAYLAND_DISPLAY=wayland-rgbhsv WAYLAND_DEBUG=client HOME="$home" "${emulator[@]}" "$program" 2>"$work/client.log" &
     pids+=($!)
     shown() { grep -q 'xdg_toplevel@[0-9]*\.set_title("RGB <-> HSV")' "$work/client.log" &&
               grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$work/client.log"; }
@@ -57,7 +65,7 @@ case "$scenario" in
   nodisplay)
     # No display at all: it says what it needs and fails.
     status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work" "$program" 2>"$work/error" || status=$?
+    env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work" "${emulator[@]}" "$program" 2>"$work/error" || status=$?
     [ "$status" != 0 ] || fail "exit code 0 without a display"
     grep -q "needs a graphical display" "$work/error" || fail "said: $(cat "$work/error")"
     echo "$scenario: passed"
@@ -69,7 +77,7 @@ start_openbox
 pids+=("$wm_pid")
 wait_for 60 wm_running || fail "openbox did not start"
 
-"$bell_watch" >"$work/bells" &
+"${emulator[@]}" "$bell_watch" >"$work/bells" &
 pids+=($!)
 wait_for 10 grep -q listening "$work/bells" || fail "bell_watch did not start"
 bells() { grep -c '^bell' "$work/bells" || true; }
@@ -77,7 +85,7 @@ bells() { grep -c '^bell' "$work/bells" || true; }
 # What the user has set before the program starts.
 case "$scenario" in
   handover)  # a desktop's clipboard manager
-    "$clipboard_keeper" >"$work/keeper" &
+    "${emulator[@]}" "$clipboard_keeper" >"$work/keeper" &
     pids+=($!)
     wait_for 10 grep -q listening "$work/keeper" || fail "the clipboard manager did not start"
     ;;
@@ -88,7 +96,7 @@ esac
 
 # The program sees a home folder of its own, which must stay empty.
 env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
-  HOME="$home" "$program" 2> >(tee "$work/stderr" >&2) &
+  HOME="$home" "${emulator[@]}" "$program" 2> >(tee "$work/stderr" >&2) &
 program_pid=$!
 pids+=("$program_pid")
 
@@ -108,14 +116,14 @@ copied() { [ -n "$(clipboard)" ]; }
 focused_text() {
   printf '' | xclip -i -selection clipboard >/dev/null 2>&1
   key ctrl+c
-  wait_for 1 copied || true
+  wait_for "$copy_wait" copied || true
   clipboard
 }
 
 # Another program that owns the clipboard or the primary selection and
 # answers a request for it only after a while, as a busy or remote one does.
 slow_owner() {  # SELECTION TEXT MILLISECONDS
-  "$clipboard_keeper" --slow "$1" "$2" "$3" >"$work/owner-$1" &
+  "${emulator[@]}" "$clipboard_keeper" --slow "$1" "$2" "$3" >"$work/owner-$1" &
   pids+=($!)
   wait_for 10 grep -q owning "$work/owner-$1" || fail "the slow owner of $1 did not start"
 }

@@ -6,6 +6,7 @@ sends the input through Wine's input queue and reads the dialog's windows
 and the screen there. Both expect an X display (and, for GTK, a session bus
 with AT-SPI) from the caller, and a window manager for GTK."""
 import os
+import shlex
 import subprocess
 import tempfile
 import time
@@ -267,7 +268,9 @@ class GtkDriver(Pointer):
     # The program, and what a screen reader reads of it.
     def start(self):
         import pyatspi
-        self.process = subprocess.Popen([self.program], stderr=self.errors, stdout=subprocess.DEVNULL)
+        # In a cross build, under the build's emulator (qemu-aarch64 for arm64).
+        emulator = shlex.split(os.environ.get("RGBHSV_EMULATOR", ""))
+        self.process = subprocess.Popen(emulator + [self.program], stderr=self.errors, stdout=subprocess.DEVNULL)
         self.ping_window = None
 
         def dialog():

@@ -9,7 +9,8 @@
 #   scripts/check-fresh.sh         scripts/run.sh, which must save its screenshot,
 #                                  then the README's cmake --install for one user
 #   scripts/check-fresh.sh --all   that, and each in a root of its own:
-#       scripts/run.sh --web, scripts/run.sh --windows, scripts/release.sh,
+#       scripts/run.sh --web, scripts/run.sh --windows, scripts/release.sh
+#       (which cross-builds and packs the arm64 program too), scripts/test.sh --arm64,
 #       scripts/soak.sh --actions 50 --wine, scripts/soak.sh --actions 50 --web=firefox
 #   scripts/check-fresh.sh --run 'COMMAND LINE'   that command line instead,
 #       for instance 'scripts/test.sh'
@@ -172,6 +173,7 @@ if [ -n "$all" ]; then
   check run-web build/rgbhsv-web-screenshot.png 'scripts/run.sh --web'
   check run-windows build/rgbhsv-screenshot.png 'scripts/run.sh --windows'
   check release dist/SHA256SUMS scripts/release.sh
+  check arm64 "" 'scripts/test.sh --arm64'
   check soak-wine "" 'scripts/soak.sh --actions 50 --wine'
   check soak-firefox "" 'scripts/soak.sh --actions 50 --web=firefox'
 fi

@@ -12,14 +12,14 @@
 #    a download differs, diffoscope shows where.
 # The changed files are restored, whatever happens.
 #
-#   scripts/check-reproducible.sh   after building the windows, native and web presets
+#   scripts/check-reproducible.sh   after building the windows, native, arm64 and web presets
 set -euo pipefail
 source "$(dirname "$0")/script-start.sh"
 [ $# -eq 0 ] || bad_usage "unknown argument: $1"
 cd "$(dirname "$0")/.."
 fail() { echo "check-reproducible: FAILED: $*" >&2; exit 1; }
-for built in build/windows/rgbhsv.exe build/native/rgbhsv build/web/site/rgbhsv.wasm; do
-  [ -f "$built" ] || { echo "no $built: build the windows, native and web presets first" >&2; exit 1; }
+for built in build/windows/rgbhsv.exe build/native/rgbhsv build/arm64/rgbhsv build/web/site/rgbhsv.wasm; do
+  [ -f "$built" ] || { echo "no $built: build the windows, native, arm64 and web presets first" >&2; exit 1; }
 done
 source scripts/packages.sh
 source scripts/release-pack.sh

@@ -11,7 +11,7 @@ release_environment() {
 }
 
 # pack_release TREE SOURCE DIST: writes into DIST the downloads of the
-# programs built in TREE's build folders (windows, native, web), with the
+# programs built in TREE's build folders (windows, native, arm64, web), with the
 # version, LICENSE and READMEs of SOURCE, the commit's own files; then
 # SHA256SUMS over them. The READMEs and the package's description name the
 # commit.
@@ -34,9 +34,15 @@ pack_release() {
   stamp "$windows"
   (cd "$windows" && zip -X -D -9 -q "$dist/rgbhsv-$version-windows-x64.zip" LICENSE README.txt rgbhsv.exe)
 
-  # Linux: the package as CPack makes it, its times from SOURCE_DATE_EPOCH.
-  (cd "$tree/build/native" && rm -f rgbhsv_*.deb && RGBHSV_RELEASE_COMMIT=$commit cpack -G DEB >/dev/null)
-  cp "$tree/build/native/rgbhsv_${version}_amd64.deb" "$dist/"
+  # Linux: the packages as CPack makes them, their times from
+  # SOURCE_DATE_EPOCH: the native build's for amd64, the cross build's for
+  # arm64.
+  local build architecture
+  for build in native:amd64 arm64:arm64; do
+    architecture=${build#*:} build=$tree/build/${build%%:*}
+    (cd "$build" && rm -f rgbhsv_*.deb && RGBHSV_RELEASE_COMMIT=$commit cpack -G DEB >/dev/null)
+    cp "$build/rgbhsv_${version}_$architecture.deb" "$dist/"
+  done
 
   # The web page, in a folder of its name, with its licence and README.
   local web=$work/rgbhsv-$version-web
@@ -49,6 +55,6 @@ pack_release() {
     -cf - "rgbhsv-$version-web" | gzip -9n >"$dist/rgbhsv-$version-web.tar.gz"
 
   (cd "$dist" && sha256sum "rgbhsv-$version-windows-x64.zip" "rgbhsv_${version}_amd64.deb" \
-    "rgbhsv-$version-web.tar.gz" >SHA256SUMS)
+    "rgbhsv_${version}_arm64.deb" "rgbhsv-$version-web.tar.gz" >SHA256SUMS)
   rm -rf "$work"
 }

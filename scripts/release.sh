@@ -2,9 +2,10 @@
 # Makes the release's downloads in DIST (dist/ unless given), from a clean
 # build of the current commit in a temporary folder of its own:
 #   rgbhsv-VERSION-windows-x64.zip   rgbhsv.exe, LICENSE, README.txt
-#   rgbhsv_VERSION_amd64.deb         the Linux package
+#   rgbhsv_VERSION_amd64.deb         the Linux package, for 64-bit PCs
+#   rgbhsv_VERSION_arm64.deb         the same for 64-bit ARM (cross-built)
 #   rgbhsv-VERSION-web.tar.gz        the web page, for any static host, with LICENSE and README.txt
-#   SHA256SUMS                       over the three
+#   SHA256SUMS                       over the four
 #   SHA256SUMS.asc                   with --sign: its detached OpenPGP signature
 # Everything in them comes from the commit's tree, never the working tree:
 # a tree with uncommitted changes to tracked files is refused, unless told
@@ -40,11 +41,12 @@ if [ ${#dirty[@]} -gt 0 ] && [ -z "$allow_dirty" ]; then
   exit 1
 fi
 
-source scripts/packages.sh
+source scripts/arm64-env.sh
 source scripts/release-pack.sh
 packages=("${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WEB_PACKAGES[@]}" "${RELEASE_PACKAGES[@]}")
 [ -n "$sign_key" ] && packages+=(gnupg)
 scripts/ensure-packages.sh "${packages[@]}"
+ensure_arm64
 release_environment
 
 # The commit's own files, built in a folder of their own: the programs
@@ -62,6 +64,8 @@ fi
   cmake --build --preset windows --target rgbhsv >/dev/null
   cmake --preset native "${PROGRAM_ONLY[@]}" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
   cmake --build --preset native --target rgbhsv_native icon_theme debian_docs >/dev/null
+  cmake --preset arm64 "${PROGRAM_ONLY[@]}" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+  cmake --build --preset arm64 --target rgbhsv_native icon_theme debian_docs >/dev/null
   cmake --preset web "${PROGRAM_ONLY[@]}" >/dev/null
   cmake --build --preset web --target rgbhsv_web >/dev/null
 )

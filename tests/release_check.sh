@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Each download of a release used as its user would use it: the zip
-# unpacked and its rgbhsv.exe started under Wine until it shows white; the
-# Debian package installed, used and removed; the web archive unpacked,
+# unpacked and its rgbhsv.exe started under Wine until it shows white; each
+# Debian package installed, used and removed (arm64's under qemu-aarch64,
+# with the tests' arm64 build's helpers); the web archive unpacked,
 # served, and opened in headless Chromium until it shows white.
 #
 #   release_check.sh DIST
@@ -26,6 +27,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/wine_run.sh "$PWD/build/win
 
 tests/native/package_check.sh "$dist"/rgbhsv_*_amd64.deb tests/native build/native/tests/bell_watch \
   build/native/tests/clipboard_keeper || fail "the Debian package"
+# The arm64 package on this machine's multiarch, its program and the test's
+# X helpers (from the arm64 build) run under qemu-aarch64.
+RGBHSV_EMULATOR=qemu-aarch64 tests/native/package_check.sh "$dist"/rgbhsv_*_arm64.deb tests/native \
+  build/arm64/tests/bell_watch build/arm64/tests/clipboard_keeper || fail "the arm64 Debian package"
 
 tar -xzf "$dist"/rgbhsv-*-web.tar.gz -C "$work"
 site=$(echo "$work"/rgbhsv-*-web)

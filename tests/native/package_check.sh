@@ -2,7 +2,8 @@
 # The Debian package as a user meets it: checked by lintian and by the
 # desktop's validators, installed with apt, the installed program used
 # through one end-to-end scenario in a virtual display, removed, and
-# nothing of it left behind. Needs root (or sudo).
+# nothing of it left behind. Needs root (or sudo). Another architecture's
+# package is used under the emulator named in RGBHSV_EMULATOR.
 #
 #   package_check.sh DEB E2E_DIR BELL_WATCH CLIPBOARD_KEEPER
 set -euo pipefail
@@ -21,7 +22,9 @@ appstreamcli validate --no-net "$work"/files/usr/share/metainfo/*.metainfo.xml >
   fail "the AppStream metainfo is not valid"
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' >"$work/files.list"
 
-package=$(dpkg-deb -f "$deb" Package)
+# Named with its architecture: on a multiarch machine the name alone is
+# the machine's own architecture's package.
+package=$(dpkg-deb -f "$deb" Package):$(dpkg-deb -f "$deb" Architecture)
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$deb" >/dev/null
 [ -x /usr/bin/rgbhsv ] || fail "no /usr/bin/rgbhsv after installing"
 status=0

@@ -46,6 +46,8 @@ TEST_F(Contract, SetDlgItemIntShowsTheNumberAndNotifiesBeforeItReturns) {
   }
   EXPECT_TRUE(SetDlgItemInt(dialog, IDC_HUE, 0x80000000u, TRUE));  // signed, the lowest
   EXPECT_EQ(Text(IDC_HUE), "-2147483648");
+  EXPECT_TRUE(SetDlgItemInt(dialog, IDC_HUE, static_cast<UINT>(-42), TRUE));
+  EXPECT_EQ(Text(IDC_HUE), "-42");
 }
 
 }  // namespace

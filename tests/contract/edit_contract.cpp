@@ -22,7 +22,10 @@ TEST_F(Contract, TextIsReadAsFarAsTheBufferHoldsAndAlwaysEnded) {
   EXPECT_EQ(GetDlgItemTextA(dialog, 9999, text, sizeof text), 0u);
   EXPECT_EQ(std::string(text), "");
   for (int id : {IDC_RED, IDC_SELECT}) {  // no room at all: nothing written
+    std::memcpy(text, "xxx", sizeof text);
     EXPECT_EQ(SendDlgItemMessageA(dialog, id, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(text)), 0) << id;
+    EXPECT_EQ(GetDlgItemTextA(dialog, id, text, 0), 0u) << id;
+    EXPECT_EQ(std::string(text), "xxx") << id;
   }
 }
 

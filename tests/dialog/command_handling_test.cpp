@@ -335,6 +335,15 @@ TEST_F(CommandHandling, AMenusCutOrCopyTakesTheSelectionTheUserHad) {
   EXPECT_EQ(user::Text(dialog, IDC_GREEN), "17");
   post(InputKind::Clicked, EditStep::Whole, -1, -1, "", IDC_SELECT);  // with no press reported before it
   EXPECT_EQ(user::FocusedId(), IDC_SELECT);
+  // Input for another dialog's control is not this dialog's.
+  HWND other = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONVERTER), nullptr,
+                                  [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+  ASSERT_NE(other, nullptr);
+  dialog_manager::Input typed;
+  typed.kind = InputKind::Typed, typed.window = GetDlgItem(other, IDC_GREEN), typed.text = "7";
+  dialog_manager::Post(dialog, typed);
+  EXPECT_EQ(user::Text(other, IDC_GREEN), "");  // as its template has it
+  DestroyWindow(other);
 }
 
 // The keys the dialog takes, so that the platform does nothing with them,

@@ -18,6 +18,9 @@ TEST_F(Contract, TextIsReadAsFarAsTheBufferHoldsAndAlwaysEnded) {
     EXPECT_EQ(GetDlgItemTextA(dialog, IDC_RED, text, size), fits) << size;
     EXPECT_EQ(std::string(text), std::string("255", fits)) << size;
   }
+  char caption[4];  // a button's text, as far as the buffer holds
+  EXPECT_EQ(GetDlgItemTextA(dialog, IDC_SELECT, caption, sizeof caption), 3u);
+  EXPECT_EQ(std::string(caption), "Sel");
   char text[4] = "xxx";  // no such control: nothing read, and still ended
   EXPECT_EQ(GetDlgItemTextA(dialog, 9999, text, sizeof text), 0u);
   EXPECT_EQ(std::string(text), "");

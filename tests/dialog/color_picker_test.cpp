@@ -68,9 +68,11 @@ TEST_F(ColorPicker, OpensOnTheFieldsColorWithAnEmptiedFieldAsZero) {
   user::Click(dialog, IDC_SELECT);
   ASSERT_EQ(user::ChooserOpenings().size(), 1u);
   EXPECT_EQ(user::ChooserOpenings()[0].record.rgbResult, 0x00FF0012u);
-  // Enter with the focus on the button presses it too.
+  // Enter or Space with the focus on the button presses it too.
   user::PressEnter(dialog);
   EXPECT_EQ(user::ChooserOpenings().size(), 2u);
+  user::PressSpace(dialog);
+  EXPECT_EQ(user::ChooserOpenings().size(), 3u);
 }
 
 TEST_F(ColorPicker, CustomColorsLastFromOneOpeningToTheNext) {

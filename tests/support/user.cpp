@@ -162,6 +162,7 @@ void Click(HWND dialog, int id) {
 }
 
 void PressEnter(HWND dialog) { Key(dialog, VK_RETURN); }
+void PressSpace(HWND dialog) { Key(dialog, VK_SPACE); }
 void PressEscape(HWND dialog) { Key(dialog, VK_ESCAPE); }
 void PressTab(HWND dialog) { Key(dialog, VK_TAB); }
 void PressHome(HWND dialog) { Key(dialog, VK_HOME); }

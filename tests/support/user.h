@@ -33,6 +33,7 @@ void PasteWithMiddleButton(HWND dialog, int id, size_t at, const std::string& te
 void Empty(HWND dialog, int id);  // select all, then Delete
 void Click(HWND dialog, int id);  // a button
 void PressEnter(HWND dialog);
+void PressSpace(HWND dialog);
 void PressEscape(HWND dialog);
 void PressTab(HWND dialog);
 void PressHome(HWND dialog);

@@ -85,6 +85,7 @@ TEST_F(Contract, ASubclassedControlGetsItsMessagesAndCanPassThemOn) {
       SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Swatch::Proc)));
   EXPECT_EQ(reinterpret_cast<LONG_PTR>(Swatch::previous), original);
   EXPECT_EQ(GetWindowLongPtrA(field, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(Swatch::Proc));
+  EXPECT_EQ(GetWindowLongPtrA(field, -21), 0);  // GWLP_USERDATA, which nothing sets, is not the procedure
   // What the new procedure passes on reaches the old one: the field keeps
   // the text, notifies, and gives the text back.
   SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc"));

@@ -57,6 +57,7 @@ HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
   dialog->text = t.caption;
   dialog->proc = DialogProc;
   dialog->dialogProc = proc;
+  dialog->templateId = static_cast<int>(name);
   dialog->frame = {0, 0, x(t.cx), y(t.cy)};
   for (const res::ControlTemplate& c : t.controls) {
     HWND control = New(KindOf(c.className));

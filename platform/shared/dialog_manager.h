@@ -47,6 +47,7 @@ struct HWND__ {
   std::string text;               // all but edits, which keep `edit`
   WNDPROC proc = nullptr;         // the current window procedure
   DLGPROC dialogProc = nullptr;   // dialogs only
+  int templateId = 0;             // dialogs only: the template it was made from
   HWND parent = nullptr;
   std::vector<HWND> children;     // template order, which is the tab order
   // In pixels: a dialog's client area at 0, 0; a control's place in its
@@ -164,6 +165,11 @@ struct Input {
 // input: the dialog took the key, or it was parked, or it is not a key
 // (what the platform reports of its own changes it has stopped already).
 bool Post(HWND dialog, const Input& input);
+// Input that the platform let go of before the program could answer for it
+// (what was typed into a page before its module ran): handled as parked
+// input is, the program doing what the platform would have done with it (a
+// key's caret move, its character), behind a paste that waits.
+void PostLetGo(HWND dialog, const Input& input);
 // How long a paste waits for another program's text: a busy owner answers
 // within it, and one that never answers does not hold the user's input up
 // for longer.

@@ -165,6 +165,15 @@ bool Post(HWND dialog, const Input& input) {
   return true;  // for a key only: the platform's other input is stopped already
 }
 
+void PostLetGo(HWND dialog, const Input& input) {
+  Records& r = records();
+  if (r.waiting || r.draining) {
+    r.parked.emplace_back(dialog, input);
+  } else {
+    HandleInput(dialog, input, true);
+  }
+}
+
 bool Waiting() { return records().waiting; }
 
 void FetchPaste(HWND edit, TextSource source, size_t start, size_t end) {

@@ -18,14 +18,18 @@ int32_t Address(const void* p) { return static_cast<int32_t>(reinterpret_cast<ui
 
 namespace backend {
 
-BaseUnits DialogBaseUnits(const res::DialogTemplate&) {
+BaseUnits DialogBaseUnits(const res::DialogTemplate& t) {
+  int templateId = 0;
+  for (const auto& named : dialog_manager::Resources().dialogs) {
+    if (&named.second == &t) templateId = named.first;
+  }
   BaseUnits units{0, 0};
-  rgbhsv_measure_font(&units.x, &units.y);
+  rgbhsv_measure_font(templateId, &units.x, &units.y);
   return units;
 }
 
 void MakeNativeWindows(HWND dialog) {
-  rgbhsv_make_dialog(dialog, dialog->text.c_str(), dialog->frame.right, dialog->frame.bottom);
+  rgbhsv_make_dialog(dialog, dialog->templateId, dialog->text.c_str(), dialog->frame.right, dialog->frame.bottom);
   for (HWND control : dialog->children) {
     const RECT& f = control->frame;
     RECT client;

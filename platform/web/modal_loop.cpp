@@ -22,7 +22,8 @@ dialog_manager::Input InputOf(const Event& e) {
   dialog_manager::Input input;
   input.kind = static_cast<dialog_manager::InputKind>(e.kind - 1);
   input.window = Pointer<HWND__>(e.window);
-  input.key.virtualKey = e.key, input.key.shift = e.shift, input.key.control = e.control;
+  input.key.virtualKey = e.key, input.key.character = static_cast<char32_t>(e.character);
+  input.key.shift = e.shift, input.key.control = e.control;
   input.key.alt = e.alt, input.key.repeat = e.repeat;
   input.start = e.start, input.end = e.end, input.pasted = e.pasted;
   input.forward = e.forward, input.words = e.words;
@@ -63,6 +64,10 @@ void Handle(HWND dialog, const Event& e) {
   }
   const dialog_manager::Input input = InputOf(e);
   if (input.kind == dialog_manager::InputKind::Pasted) Clipboard() = input.text;
+  if (e.early) {
+    dialog_manager::PostLetGo(dialog, input);
+    return;
+  }
   const bool key = input.kind == dialog_manager::InputKind::KeyDown || input.kind == dialog_manager::InputKind::KeyUp;
   if (key && AnswerKey(dialog, input)) return;
   dialog_manager::Post(dialog, input);

@@ -27,9 +27,15 @@ mergeInto(LibraryManager.library, {
     return [Math.floor((Math.floor(box.width) / 26 + 1) / 2), Math.max(height, Math.ceil(box.height))];
   },
 
+  // A dialog that the page's HTML shows already was laid out at build time
+  // for the page's font, which its style gives as --units: no measuring
+  // before the first frame, which would lay the page out first.
   rgbhsv_measure_font__deps: ['$RgbhsvBaseUnits'],
-  rgbhsv_measure_font: function(x, y) {
-    const [bx, by] = RgbhsvBaseUnits();
+  rgbhsv_measure_font: function(template, x, y) {
+    const shown = document.getElementById('rgbhsv-dialog-' + template);
+    const laidOut = shown && shown.hasAttribute('data-prerendered') ?
+      getComputedStyle(shown).getPropertyValue('--units').trim().split(/\s+/).map(Number) : [];
+    const [bx, by] = laidOut.length === 2 && laidOut[0] > 0 && laidOut[1] > 0 ? laidOut : RgbhsvBaseUnits();
     {{{ makeSetValue('x', 0, 'bx', 'i32') }}};
     {{{ makeSetValue('y', 0, 'by', 'i32') }}};
   },

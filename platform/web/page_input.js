@@ -38,13 +38,15 @@ mergeInto(LibraryManager.library, {
     // browser's.
     key: function(e, down) {
       const page = RgbhsvPage;
-      if (!page.open || e.isComposing || e.keyCode === 229) return;  // an input method's
+      if (e.isComposing || e.keyCode === 229) return;  // an input method's
+      if (!page.windows) return this.earlyKey(e, down);
+      if (!page.open) return;
       if (e.target instanceof Element && e.target.closest('dialog.chooser')) return;
       if (down) this.focusField();  // what the key types goes into the dialog's field
       const virtualKey = this.virtualKey(e);
       if (!virtualKey || !page.wake) return;
       page.answer = null;
-      page.post({kind: down ? page.Event.KeyDown : page.Event.KeyUp, key: virtualKey, shift: e.shiftKey,
+      page.post({kind: down ? 'KeyDown' : 'KeyUp', key: virtualKey, shift: e.shiftKey,
                  control: e.ctrlKey, alt: e.altKey, repeat: e.repeat});
       const answer = page.answer;
       if (!answer) return;
@@ -56,15 +58,40 @@ mergeInto(LibraryManager.library, {
       }
     },
 
+    // A key before the program runs, in the dialog of the page's HTML: the
+    // program's to handle once it runs, with the character it types; the
+    // browser does nothing with it. But for the keys of the browser's
+    // clipboard events, which the browser must act on (the program's
+    // choice of them, dialog_manager::UseOf, in short): the program hears
+    // the events.
+    earlyKey: function(e, down) {
+      const virtualKey = this.virtualKey(e);
+      if (!virtualKey || !document.querySelector('[data-prerendered]')) return;
+      const field = document.activeElement instanceof HTMLInputElement ? document.activeElement : null;
+      const control = e.ctrlKey && !e.altKey;
+      const clipboard = (control && (virtualKey === 0x43 || virtualKey === 0x56 || virtualKey === 0x58)) ||
+                        (virtualKey === 0x2D && (e.shiftKey || e.ctrlKey)) ||
+                        (virtualKey === 0x2E && e.shiftKey && !e.ctrlKey && field && field.selectionStart !== field.selectionEnd);
+      if (clipboard && field) return;
+      e.preventDefault();
+      const points = Array.from(e.key);
+      const character = down && points.length === 1 && !e.ctrlKey && !e.altKey ? points[0].codePointAt(0) : 0;
+      RgbhsvPage.post({kind: down ? 'KeyDown' : 'KeyUp', key: virtualKey, character: character, shift: e.shiftKey,
+                       control: e.ctrlKey, alt: e.altKey, repeat: e.repeat});
+    },
+
     // A cut or copy, by a key or the browser's menu: the program's WM_CUT
-    // or WM_COPY, and what it put on the clipboard.
-    clipboardEvent: function(e, kind, control, input) {
+    // or WM_COPY, and what it put on the clipboard. Before the program
+    // runs, the browser's own: a cut's deletion then reaches the program as
+    // the field's input.
+    clipboardEvent: function(e, kind, input) {
       const page = RgbhsvPage;
+      if (!page.windows) return;
       e.preventDefault();
       if (!page.wake) return;
       page.copied = null;
       const [start, end] = this.selection(input);
-      page.post({kind: kind, window: control, start: start, end: end});
+      page.post({kind: kind, window: input, start: start, end: end});
       if (page.copied !== null && e.clipboardData) e.clipboardData.setData('text/plain', page.copied);
       page.copied = null;
     },
@@ -74,62 +101,97 @@ mergeInto(LibraryManager.library, {
       if (shown && document.activeElement !== shown.element) shown.element.focus({preventScroll: true});
     },
 
+    // A button or a field, from the program or from the page's HTML: the
+    // user's press (the focus, with whatever the user has selected since;
+    // before the program runs, what is selected now), a button's click, a
+    // field's changes.
+    watchControl: function(element, field) {
+      const page = RgbhsvPage;
+      page.listen(element, 'focus', () => {
+        if (element.rgbhsvWindow) page.focused = element.rgbhsvWindow;
+        const [start, end] = page.windows ? [-1, -1] : this.selection(element);
+        page.post({kind: 'Pressed', window: element, start: start, end: end});
+      });
+      if (field) {
+        this.watchField(element);
+      } else {
+        page.listen(element, 'click', () => page.post({kind: 'Clicked', window: element}));
+      }
+    },
+
     // A field: what would change its text is stopped before it does, and
     // handed to the dialog manager as what it is: typing (keys, an input
     // method's commit, a phone's keyboard, dictation) under the typing
     // rules, a paste or a drop under the paste rules, a cut, an undo. What
     // changed it regardless is handed on as the text it left.
-    watchField: function(input, control) {
+    watchField: function(input) {
       const page = RgbhsvPage;
-      const Event = page.Event;
       const post = (kind, more) => {
         const [start, end] = this.selection(input);
-        page.post(Object.assign({kind: kind, window: control, start: start, end: end}, more || {}));
+        page.post(Object.assign({kind: kind, window: input, start: start, end: end}, more || {}));
       };
+      const listen = (type, listener) => page.listen(input, type, listener);
       // A paste is let through to its beforeinput, which holds it to the
       // paste rules: a page that stops the paste event stops pasting.
-      input.addEventListener('cut', (e) => this.clipboardEvent(e, Event.Cut, control, input));
-      input.addEventListener('copy', (e) => this.clipboardEvent(e, Event.Copied, control, input));
-      input.addEventListener('beforeinput', (e) => {
+      listen('cut', (e) => this.clipboardEvent(e, 'Cut', input));
+      listen('copy', (e) => this.clipboardEvent(e, 'Copied', input));
+      listen('beforeinput', (e) => {
         const type = e.inputType || '';
         if (/Composition/.test(type)) return;  // the input method's, until it commits
         e.preventDefault();
         const data = e.data !== null && e.data !== undefined ? e.data :
                      e.dataTransfer ? e.dataTransfer.getData('text/plain') : '';
         if (type === 'insertText' || type === 'insertReplacementText') {
-          post(Event.Typed, {text: data});
+          post('Typed', {text: data});
         } else if (type.startsWith('insertFrom')) {
-          post(Event.Pasted, {text: data});
+          post('Pasted', {text: data});
         } else if (type === 'deleteByCut') {
-          post(Event.Cut);
+          post('Cut');
         } else if (type === 'deleteByDrag') {
-          post(Event.Deleted);
+          post('Deleted');
         } else if (type === 'historyUndo' || type === 'historyRedo') {
-          post(Event.Undone);
+          post('Undone');
         } else if (type.startsWith('delete')) {
           // A phone's keyboard deletes without keys.
-          page.post({kind: Event.Erased, forward: /Forward/.test(type), words: /Word|Line/.test(type)});
+          page.post({kind: 'Erased', forward: /Forward/.test(type), words: /Word|Line/.test(type)});
         }
       });
       // A tap of a finger selects the number, as Tab does: a phone has no
       // Tab key.
-      input.addEventListener('pointerdown', (e) => { input.touched = e.pointerType === 'touch'; });
-      input.addEventListener('click', () => {
-        if (input.touched) page.post({kind: Event.Tapped, window: control});
+      listen('pointerdown', (e) => { input.touched = e.pointerType === 'touch'; });
+      listen('click', () => {
+        if (input.touched) page.post({kind: 'Tapped', window: input});
         input.touched = false;
       });
-      input.addEventListener('compositionstart', () => { input.composingFrom = this.selection(input); });
-      input.addEventListener('compositionend', (e) => {
+      listen('compositionstart', () => { input.composingFrom = this.selection(input); });
+      listen('compositionend', (e) => {
         const [start, end] = input.composingFrom || this.selection(input);
         input.composingFrom = null;
-        page.post({kind: Event.Typed, window: control, start: start, end: end, text: e.data || ''});
+        page.post({kind: 'Typed', window: input, start: start, end: end, text: e.data || ''});
       });
-      input.addEventListener('input', (e) => {
-        if (e.isComposing || /Composition/.test(e.inputType || '') || input.composingFrom) return;
+      const replaced = (pasted) => {
         const [, end] = this.selection(input);
-        page.post({kind: Event.Replaced, window: control, start: -1, end: end, text: input.value,
-                   pasted: (e.inputType || '').startsWith('insertFrom')});
+        page.post({kind: 'Replaced', window: input, start: -1, end: end, text: input.value, pasted: pasted});
+      };
+      listen('input', (e) => {
+        if (e.isComposing || /Composition/.test(e.inputType || '') || input.composingFrom) return;
+        replaced((e.inputType || '').startsWith('insertFrom'));
       });
+      // Typed into before this script ran: the text it was left with.
+      if (!page.windows && input.value !== input.defaultValue) replaced(false);
+    },
+
+    // From the script's start: the page's keys, and the dialog its HTML
+    // shows, if it shows one, heard until the program takes it over.
+    early: function() {
+      this.listen();
+      for (const frame of document.querySelectorAll('[data-prerendered]')) {
+        const close = frame.querySelector('.close');
+        if (close) RgbhsvPage.listen(close, 'click', () => RgbhsvPage.post({kind: 'Closed', window: frame}));
+        for (const control of frame.querySelectorAll('.client button, .client input')) {
+          this.watchControl(control, control.localName === 'input');
+        }
+      }
     },
 
     // A press of the mouse on what is not a control (a text, the swatch, the
@@ -151,6 +213,7 @@ mergeInto(LibraryManager.library, {
     },
   },
   $RgbhsvInput__deps: ['$RgbhsvPage', '$RgbhsvSound'],
+  $RgbhsvInput__postset: 'RgbhsvInput.early();',
 
 
   // Fields: the page's <input> shows the edit's text and selection; the
@@ -190,15 +253,19 @@ mergeInto(LibraryManager.library, {
     // join it with the next character.
     const wellFormed = (t) => t.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
                                         '\uFFFD');
+    const kind = page.Event[event.kind];
+    if (!kind) throw new Error('an input event of no known kind: ' + event.kind);
+    const w = event.window;
+    const window = w && typeof w === 'object' ? w.rgbhsvWindow || 0 : w || 0;
     const text = event.text === undefined ? 0 : stringToNewUTF8(wellFormed(event.text));
-    page.write(record, page.eventFields, Object.assign({}, event, {text: text}));
-    return event.kind;
+    page.write(record, page.eventFields, Object.assign({}, event, {kind: kind, window: window, text: text}));
+    return kind;
   },
 
   // A wake the program asked for, posted as an event after `ms`.
   rgbhsv_wake_after__deps: ['$RgbhsvPage'],
   rgbhsv_wake_after: function(ms) {
-    setTimeout(() => RgbhsvPage.post({kind: RgbhsvPage.Event.Woken}), ms);
+    setTimeout(() => RgbhsvPage.post({kind: 'Woken'}), ms);
   },
 
   // Whether the dialog took the key just handed to it, and the clipboard

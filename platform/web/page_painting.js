@@ -12,7 +12,7 @@ mergeInto(LibraryManager.library, {
     if (!shown || !(shown.element instanceof HTMLCanvasElement)) return;
     if (RgbhsvPaints.size === 0) {
       requestAnimationFrame(() => {
-        for (const w of RgbhsvPaints) page.post({kind: page.Event.Painted, window: w});
+        for (const w of RgbhsvPaints) page.post({kind: 'Painted', window: w});
         RgbhsvPaints.clear();
       });
     }

@@ -11,7 +11,7 @@ mergeInto(LibraryManager.library, {
     wake: null,           // resolves the modal loop's wait
     open: null,           // the dialog that the user's keys go to
     focused: 0,           // the control the dialog manager last gave the focus
-    Event: null,          // the events' kinds, by name, as the program numbers them
+    Event: null,          // the events' kinds: their numbers, by name, as the program numbers them
     Control: null,        // the controls' kinds, by name
     eventFields: null,    // each field of an event's record: its offset, by name
     controlFields: null,  // and of a control's
@@ -40,8 +40,39 @@ mergeInto(LibraryManager.library, {
       for (const name in fields) {{{ makeSetValue('record', 'fields[name]', 'Number(values[name] || 0)', 'i32') }}};
     },
 
+    // The page's child `index` of `parent`, if `taken` (a dialog drawn by
+    // the page's HTML) holds it, as a `tag`; a new one appended otherwise.
+    element: function(parent, index, tag, taken) {
+      const there = taken && parent.children[index];
+      if (there && there.localName === tag) {
+        there.rgbhsvTaken = true;
+        return there;
+      }
+      const made = document.createElement(tag);
+      parent.append(made);
+      return made;
+    },
+
+    // A listener of an element's, once: a dialog taken over has its
+    // listeners from before the program ran.
+    listen: function(element, type, listener) {
+      element.rgbhsvListens = element.rgbhsvListens || new Set();
+      if (element.rgbhsvListens.has(type)) return;
+      element.rgbhsvListens.add(type);
+      element.addEventListener(type, listener);
+    },
+
+    // The user's input, by its kind's name, for the window of the element
+    // (or the handle) given. Before the program runs (a dialog of the
+    // page's HTML) it is marked as let go of: the page has done nothing
+    // with it, and the program does all of it. Its text then goes where
+    // the program's caret will be by then, after what came before it.
     post: function(event) {
-      if (event.kind === undefined) throw new Error('an input event of no known kind');
+      if (typeof event.kind !== 'string') throw new Error('an input event of no known kind');
+      if (!this.windows) {
+        event.early = true;
+        if (event.kind === 'Typed' || event.kind === 'Pasted') event.start = event.end = -1;
+      }
       this.queue.push(event);
       if (this.wake) {
         const wake = this.wake;
@@ -51,7 +82,7 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  rgbhsv_start_page__deps: ['$RgbhsvPage', '$RgbhsvInput'],
+  rgbhsv_start_page__deps: ['$RgbhsvPage', '$RgbhsvInput'],  // which listens from the start
   rgbhsv_start_page: function(eventKinds, eventFields, controlFields, controlKinds) {
     const page = RgbhsvPage;
     page.windows = new Map();
@@ -59,6 +90,5 @@ mergeInto(LibraryManager.library, {
     page.eventFields = page.offsets(eventFields);
     page.controlFields = page.offsets(controlFields);
     page.Control = page.numbered(controlKinds, 0);
-    RgbhsvInput.listen();
   },
 });

@@ -2,38 +2,44 @@
 // and controls, where it laid them out.
 
 mergeInto(LibraryManager.library, {
+  // A dialog of a template. The page's HTML may show it already, drawn at
+  // build time by this same code (prerender/): then it is taken over as it
+  // stands, element by element, and nothing of it moves, so that neither
+  // the focus nor the caret the user gave it is lost.
   rgbhsv_make_dialog__deps: ['$RgbhsvPage'],
-  rgbhsv_make_dialog: function(dialog, caption, width, height) {
+  rgbhsv_make_dialog: function(dialog, template, caption, width, height) {
     const page = RgbhsvPage;
-    const frame = document.createElement('div');
+    const there = document.getElementById('rgbhsv-dialog-' + template);
+    const taken = there && there.hasAttribute('data-prerendered') ? there : null;
+    const frame = taken || document.createElement('div');
+    frame.id = 'rgbhsv-dialog-' + template;
     frame.className = 'window';
-    frame.hidden = true;
+    if (!taken) frame.hidden = true;
     frame.setAttribute('role', 'dialog');
     frame.setAttribute('aria-label', UTF8ToString(caption));
-    const bar = document.createElement('div');
+    const bar = page.element(frame, 0, 'div', taken);
     bar.className = 'titlebar';
-    const icon = document.createElement('img');
+    const icon = page.element(bar, 0, 'img', taken);
     icon.className = 'icon';
     icon.alt = '';
-    icon.hidden = true;
-    const title = document.createElement('span');
+    if (!taken) icon.hidden = true;
+    const title = page.element(bar, 1, 'span', taken);
     title.className = 'caption';
     title.textContent = UTF8ToString(caption);
-    const close = document.createElement('button');
+    const close = page.element(bar, 2, 'button', taken);
     close.className = 'close';
     close.type = 'button';
     close.tabIndex = -1;
     close.setAttribute('aria-label', 'Close');
     close.textContent = '\u2715';
-    close.addEventListener('click', () => page.post({kind: page.Event.Closed, window: dialog}));
-    bar.append(icon, title, close);
-    const client = document.createElement('div');
+    page.listen(close, 'click', () => page.post({kind: 'Closed', window: frame}));
+    const client = page.element(frame, 1, 'div', taken);
     client.className = 'client';
     client.style.width = width + 'px';
     client.style.height = height + 'px';
-    frame.append(bar, client);
-    (document.getElementById('desktop') || document.body).append(frame);
-    page.windows.set(dialog, {element: frame, title: title, icon: icon, client: client});
+    if (!taken) (document.getElementById('desktop') || document.body).append(frame);
+    frame.rgbhsvWindow = dialog;
+    page.windows.set(dialog, {element: frame, title: title, icon: icon, client: client, taken: taken, made: 0});
     page.open = dialog;
   },
 
@@ -47,45 +53,40 @@ mergeInto(LibraryManager.library, {
     const c = page.read(record, page.controlFields);
     const control = c.control, kind = c.kind;
     const text = UTF8ToString(c.text), name = UTF8ToString(c.name);
-    let element;
+    const dialog = page.windows.get(c.dialog);
+    const tag = {[Kind.Button]: 'button', [Kind.Field]: 'input', [Kind.Text]: 'div', [Kind.Canvas]: 'canvas'}[kind];
+    const element = page.element(dialog.client, dialog.made++, tag, dialog.taken);
+    const taken = element.rgbhsvTaken;
     if (kind === Kind.Button) {
-      element = document.createElement('button');
       element.type = 'button';
       element.textContent = text;
-      element.addEventListener('click', () => page.post({kind: page.Event.Clicked, window: control}));
     } else if (kind === Kind.Field) {
-      element = document.createElement('input');
       element.type = 'text';
       element.autocomplete = 'off';
       element.spellcheck = false;
       if (c.digits) element.inputMode = 'numeric';
-      element.value = text;
+      // What the user typed into a field taken over is the program's to
+      // hear (RgbhsvInput.watchField), never to overwrite.
+      if (!taken) element.value = text;
       if (name) element.setAttribute('aria-label', name);
-      RgbhsvInput.watchField(element, control);
     } else if (kind === Kind.Text) {
-      element = document.createElement('div');
       element.className = 'text';
       element.textContent = text;
-    } else {
-      element = document.createElement('canvas');
+    } else if (!taken) {  // a canvas's size, set again, would clear it
       element.width = c.clientWidth;
       element.height = c.clientHeight;
       element.setAttribute('aria-hidden', 'true');  // the fields say the color
     }
-    element.id = 'rgbhsv-' + control;
+    element.id = dialog.element.id + '-' + dialog.made;
     element.dataset.id = c.id;
     if (kind === Kind.Button || kind === Kind.Field) {
       element.tabIndex = -1;  // Tab is the dialog manager's
-      // The user's press, with whatever the user has selected since.
-      element.addEventListener('focus', () => {
-        page.focused = control;
-        page.post({kind: page.Event.Pressed, window: control, start: -1, end: -1});
-      });
+      RgbhsvInput.watchControl(element, kind === Kind.Field);
     }
     if (c.disabled) element.classList.add('disabled');
     if (c.border) element.classList.add('bordered');
     Object.assign(element.style, {left: c.x + 'px', top: c.y + 'px', width: c.width + 'px', height: c.height + 'px'});
-    page.windows.get(c.dialog).client.append(element);
+    element.rgbhsvWindow = control;
     page.windows.set(control, {element: element, kind: kind});
   },
 
@@ -119,6 +120,9 @@ mergeInto(LibraryManager.library, {
   rgbhsv_show_icon__deps: ['$RgbhsvPage'],
   rgbhsv_show_icon: function(dialog, ico, size) {
     const shown = RgbhsvPage.windows.get(dialog);
+    // A dialog taken over shows the icon group already: its build checked
+    // that the page's icon is the same file.
+    if (shown.taken && shown.icon.getAttribute('src')) return;
     const picture = new Blob([HEAPU8.slice(ico, ico + size)], {type: 'image/x-icon'});
     shown.icon.src = URL.createObjectURL(picture);
     shown.icon.hidden = false;

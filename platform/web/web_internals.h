@@ -23,9 +23,12 @@ namespace web {
 // One event of the page's, for the modal loop: the user's input (`kind`
 // from 1 as dialog_manager::InputKind, then the page's own kinds below)
 // with what dialog_manager::Input says of it; `text` a copy in malloc's
-// memory, which the program frees.
-#define RGBHSV_PAGE_EVENT_FIELDS(X) \
-  X(kind) X(window) X(key) X(shift) X(control) X(alt) X(repeat) X(start) X(end) X(pasted) X(forward) X(words) X(text)
+// memory, which the program frees; `early` if the page let the input go
+// before the program ran (dialog_manager::PostLetGo), a key's `character`
+// then with it.
+#define RGBHSV_PAGE_EVENT_FIELDS(X)                                                                          \
+  X(kind) X(window) X(key) X(character) X(shift) X(control) X(alt) X(repeat) X(start) X(end) X(pasted) \
+  X(forward) X(words) X(early) X(text)
 // A control to make: its window, where and how it shows, and what
 // AccessibleName calls it.
 #define RGBHSV_PAGE_CONTROL_FIELDS(X)                                                                       \
@@ -77,8 +80,11 @@ extern "C" {
 // controls' kinds, from 0; each list a string of names and commas.
 void rgbhsv_start_page(const char* eventKinds, const char* eventFields, const char* controlFields,
                        const char* controlKinds);
-void rgbhsv_measure_font(int* x, int* y);
-void rgbhsv_make_dialog(HWND dialog, const char* caption, int width, int height);
+// The base units of the dialog font, for a dialog of template `templateId`.
+void rgbhsv_measure_font(int templateId, int* x, int* y);
+// A dialog of the template `templateId`: the page's own if its HTML shows
+// it already, made otherwise.
+void rgbhsv_make_dialog(HWND dialog, int templateId, const char* caption, int width, int height);
 void rgbhsv_make_control(const web::Control* control);
 void rgbhsv_show_element(HWND window, int visible);
 void rgbhsv_remove_element(HWND window);

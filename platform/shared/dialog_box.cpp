@@ -25,6 +25,18 @@ WNDPROC ProcedureOf(WindowKind kind) {
   }
 }
 
+// Dialog units in pixels, each coordinate and size on its own, as Windows
+// maps a template: the dialog's client area and its controls' frames.
+void Place(HWND dialog, const res::DialogTemplate& t, int unitsX, int unitsY) {
+  auto x = [&](int units) { return MulDiv(units, unitsX, 4); };
+  auto y = [&](int units) { return MulDiv(units, unitsY, 8); };
+  dialog->frame = {0, 0, x(t.cx), y(t.cy)};
+  for (size_t i = 0; i < t.controls.size() && i < dialog->children.size(); ++i) {
+    const res::ControlTemplate& c = t.controls[i];
+    dialog->children[i]->frame = {x(c.x), y(c.y), x(c.x) + x(c.cx), y(c.y) + y(c.cy)};
+  }
+}
+
 // WM_INITDIALOG; a TRUE result asks for the focus on the first tab stop.
 void Initialise(HWND dialog, LPARAM param) {
   HWND first = nullptr;
@@ -45,20 +57,12 @@ HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
   const auto found = records().resources.dialogs.find(static_cast<int>(name));
   if (found == records().resources.dialogs.end()) return nullptr;
   const res::DialogTemplate& t = found->second;
-
-  // Dialog units in pixels, each coordinate and size on its own, as
-  // Windows maps a template.
-  const backend::BaseUnits base = backend::DialogBaseUnits(t);
-  auto x = [&](int units) { return MulDiv(units, base.x, 4); };
-  auto y = [&](int units) { return MulDiv(units, base.y, 8); };
-
   HWND dialog = New(WindowKind::Dialog);
   dialog->style = t.style;
   dialog->text = t.caption;
   dialog->proc = DialogProc;
   dialog->dialogProc = proc;
   dialog->templateId = static_cast<int>(name);
-  dialog->frame = {0, 0, x(t.cx), y(t.cy)};
   for (const res::ControlTemplate& c : t.controls) {
     HWND control = New(KindOf(c.className));
     control->id = c.id;
@@ -69,12 +73,21 @@ HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
     control->edit.digitsOnly = (c.style & ES_NUMBER) != 0;
     control->proc = ProcedureOf(control->kind);
     control->parent = dialog;
-    control->frame = {x(c.x), y(c.y), x(c.x) + x(c.cx), y(c.y) + y(c.cy)};
     dialog->children.push_back(control);
   }
+  const backend::BaseUnits base = backend::DialogBaseUnits(t);
+  Place(dialog, t, base.x, base.y);
   backend::MakeNativeWindows(dialog);
   Initialise(dialog, param);
   return dialog;
+}
+
+bool LayOutAgain(HWND dialog, int unitsX, int unitsY) {
+  if (!IfLive(dialog) || dialog->kind != WindowKind::Dialog) return false;
+  const auto found = records().resources.dialogs.find(dialog->templateId);
+  if (found == records().resources.dialogs.end()) return false;
+  Place(dialog, found->second, unitsX, unitsY);
+  return true;
 }
 
 }  // namespace dialog_manager

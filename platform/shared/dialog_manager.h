@@ -199,6 +199,11 @@ void UserSelected(HWND edit, size_t start, size_t end);
 // A paint: WM_PAINT to the window, which is valid afterwards even if its
 // procedure skipped BeginPaint.
 void Paint(HWND window);
+// A dialog laid out again from its template for other base units (a page
+// whose font turned out other than the one it was laid out for): the
+// frames of it and its controls; false if it is not a live dialog. The
+// platform moves its windows.
+bool LayOutAgain(HWND dialog, int unitsX, int unitsY);
 // Paints, if the window is shown, it and its children where invalid.
 void PaintInvalid(HWND window);
 

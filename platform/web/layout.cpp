@@ -84,3 +84,19 @@ NativeIcon* LoadNativeIcon(const std::vector<uint8_t>&) {
 }
 
 }  // namespace backend
+
+namespace web {
+
+void PlaceAgain(HWND dialog) {
+  const RECT& d = dialog->frame;
+  rgbhsv_place_element(dialog, 0, 0, d.right, d.bottom, d.right, d.bottom);
+  for (HWND control : dialog->children) {
+    const RECT& f = control->frame;
+    RECT client;
+    GetClientRect(control, &client);
+    rgbhsv_place_element(control, f.left, f.top, f.right - f.left, f.bottom - f.top, client.right, client.bottom);
+    InvalidateRect(control, nullptr, TRUE);
+  }
+}
+
+}  // namespace web

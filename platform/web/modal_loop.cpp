@@ -62,6 +62,11 @@ void Handle(HWND dialog, const Event& e) {
     dialog_manager::TimePassed();
     return;
   }
+  if (e.kind == static_cast<int>(OwnEvent::Remeasured)) {
+    HWND window = Pointer<HWND__>(e.window);
+    if (dialog_manager::LayOutAgain(window, e.start, e.end)) PlaceAgain(window);
+    return;
+  }
   const dialog_manager::Input input = InputOf(e);
   if (input.kind == dialog_manager::InputKind::Pasted) Clipboard() = input.text;
   if (e.early) {

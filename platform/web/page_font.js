@@ -30,12 +30,22 @@ mergeInto(LibraryManager.library, {
   // A dialog that the page's HTML shows already was laid out at build time
   // for the page's font, which its style gives as --units: no measuring
   // before the first frame, which would lay the page out first.
-  rgbhsv_measure_font__deps: ['$RgbhsvBaseUnits'],
+  rgbhsv_measure_font__deps: ['$RgbhsvBaseUnits', '$RgbhsvPage'],
   rgbhsv_measure_font: function(template, x, y) {
     const shown = document.getElementById('rgbhsv-dialog-' + template);
     const laidOut = shown && shown.hasAttribute('data-prerendered') ?
       getComputedStyle(shown).getPropertyValue('--units').trim().split(/\s+/).map(Number) : [];
-    const [bx, by] = laidOut.length === 2 && laidOut[0] > 0 && laidOut[1] > 0 ? laidOut : RgbhsvBaseUnits();
+    const prerendered = laidOut.length === 2 && laidOut[0] > 0 && laidOut[1] > 0;
+    const [bx, by] = prerendered ? laidOut : RgbhsvBaseUnits();
+    // Measured once the page is drawn, and laid out again if the browser's
+    // font is not the one the page's HTML was laid out for (a minimum
+    // font size, another font).
+    if (prerendered) {
+      requestAnimationFrame(() => setTimeout(() => {
+        const [x, y] = RgbhsvBaseUnits();
+        if (x !== bx || y !== by) RgbhsvPage.post({kind: 'Remeasured', window: shown, start: x, end: y});
+      }));
+    }
     {{{ makeSetValue('x', 0, 'bx', 'i32') }}};
     {{{ makeSetValue('y', 0, 'by', 'i32') }}};
   },

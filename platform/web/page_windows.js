@@ -17,6 +17,7 @@ mergeInto(LibraryManager.library, {
     if (!taken) frame.hidden = true;
     frame.setAttribute('role', 'dialog');
     frame.setAttribute('aria-label', UTF8ToString(caption));
+    if (taken) frame.setAttribute('aria-busy', 'false');  // busy until now, for the module
     const bar = page.element(frame, 0, 'div', taken);
     bar.className = 'titlebar';
     const icon = page.element(bar, 0, 'img', taken);
@@ -72,7 +73,7 @@ mergeInto(LibraryManager.library, {
     } else if (kind === Kind.Text) {
       element.className = 'text';
       element.textContent = text;
-    } else if (!taken) {  // a canvas's size, set again, would clear it
+    } else {  // a canvas, which the page's HTML leaves blank, its color behind it
       element.width = c.clientWidth;
       element.height = c.clientHeight;
       element.setAttribute('aria-hidden', 'true');  // the fields say the color
@@ -92,6 +93,21 @@ mergeInto(LibraryManager.library, {
 
   rgbhsv_show_element__deps: ['$RgbhsvPage'],
   rgbhsv_show_element: function(window, visible) { RgbhsvPage.windows.get(window).element.hidden = !visible; },
+
+  rgbhsv_place_element__deps: ['$RgbhsvPage'],
+  rgbhsv_place_element: function(window, x, y, width, height, clientWidth, clientHeight) {
+    const shown = RgbhsvPage.windows.get(window);
+    if (!shown) return;
+    if (shown.client) {
+      Object.assign(shown.client.style, {width: clientWidth + 'px', height: clientHeight + 'px'});
+      return;
+    }
+    Object.assign(shown.element.style, {left: x + 'px', top: y + 'px', width: width + 'px', height: height + 'px'});
+    if (shown.element instanceof HTMLCanvasElement) {
+      shown.element.width = clientWidth;
+      shown.element.height = clientHeight;
+    }
+  },
 
   rgbhsv_remove_element__deps: ['$RgbhsvPage'],
   rgbhsv_remove_element: function(window) {

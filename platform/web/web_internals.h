@@ -34,9 +34,11 @@ namespace web {
 #define RGBHSV_PAGE_CONTROL_FIELDS(X)                                                                       \
   X(dialog) X(control) X(id) X(kind) X(text) X(x) X(y) X(width) X(height) X(clientWidth) X(clientHeight) \
   X(border) X(disabled) X(digits) X(name)
-// The page's own events beyond the user's input: a window's paint is due,
-// and the time the dialog manager asked to be woken at has come.
-#define RGBHSV_PAGE_OWN_EVENTS(X) X(Painted) X(Woken)
+// The page's own events beyond the user's input: a window's paint is due;
+// the time the dialog manager asked to be woken at has come; the font of a
+// dialog laid out for the font the page's HTML was made with, measured
+// after the first frame, differs from it (its base units in start, end).
+#define RGBHSV_PAGE_OWN_EVENTS(X) X(Painted) X(Woken) X(Remeasured)
 // What a control shows as: a <button>, an <input>, a text, a canvas.
 #define RGBHSV_PAGE_CONTROL_KINDS(X) X(Button) X(Field) X(Text) X(Canvas)
 
@@ -71,6 +73,10 @@ enum class ControlKind {
 // The clipboard's text, as the last paste brought it or the program put it.
 std::string& Clipboard();
 
+// The elements of a dialog and its controls moved to their frames, and
+// its canvases painted again at their new sizes.
+void PlaceAgain(HWND dialog);
+
 }  // namespace web
 
 // page_*.js.
@@ -87,6 +93,8 @@ void rgbhsv_measure_font(int templateId, int* x, int* y);
 void rgbhsv_make_dialog(HWND dialog, int templateId, const char* caption, int width, int height);
 void rgbhsv_make_control(const web::Control* control);
 void rgbhsv_show_element(HWND window, int visible);
+// A dialog's client area or a control's frame, and a canvas's size.
+void rgbhsv_place_element(HWND window, int x, int y, int width, int height, int clientWidth, int clientHeight);
 void rgbhsv_remove_element(HWND window);
 void rgbhsv_focus_element(HWND window);
 void rgbhsv_show_text(HWND window, const char* text);

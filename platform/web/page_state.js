@@ -53,6 +53,12 @@ mergeInto(LibraryManager.library, {
       return made;
     },
 
+    // An element's text, left as it is if it is already the same: a dialog
+    // taken over is not drawn again.
+    setText: function(element, text) {
+      if (element.textContent !== text) element.textContent = text;
+    },
+
     // A listener of an element's, once: a dialog taken over has its
     // listeners from before the program ran.
     listen: function(element, type, listener) {

@@ -26,13 +26,13 @@ mergeInto(LibraryManager.library, {
     if (!taken) icon.hidden = true;
     const title = page.element(bar, 1, 'span', taken);
     title.className = 'caption';
-    title.textContent = UTF8ToString(caption);
+    page.setText(title, UTF8ToString(caption));
     const close = page.element(bar, 2, 'button', taken);
     close.className = 'close';
     close.type = 'button';
     close.tabIndex = -1;
     close.setAttribute('aria-label', 'Close');
-    close.textContent = '\u2715';
+    page.setText(close, '\u2715');
     page.listen(close, 'click', () => page.post({kind: 'Closed', window: frame}));
     const client = page.element(frame, 1, 'div', taken);
     client.className = 'client';
@@ -60,7 +60,7 @@ mergeInto(LibraryManager.library, {
     const taken = element.rgbhsvTaken;
     if (kind === Kind.Button) {
       element.type = 'button';
-      element.textContent = text;
+      page.setText(element, text);
     } else if (kind === Kind.Field) {
       element.type = 'text';
       element.autocomplete = 'off';
@@ -72,7 +72,7 @@ mergeInto(LibraryManager.library, {
       if (name) element.setAttribute('aria-label', name);
     } else if (kind === Kind.Text) {
       element.className = 'text';
-      element.textContent = text;
+      page.setText(element, text);
     } else {  // a canvas, which the page's HTML leaves blank, its color behind it
       element.width = c.clientWidth;
       element.height = c.clientHeight;

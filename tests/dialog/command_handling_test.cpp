@@ -167,6 +167,29 @@ TEST_F(CommandHandling, EscapeClosesEvenWhileUpdating) {
 // Ctrl+V) holds back what the user did after it, clicks and caret keys
 // included, and goes where the caret was when the user pasted; one never
 // answered holds nothing for ever.
+// What a page's user did before its module ran: the program does all of it,
+// the caret's move as well as the key's character, and behind a paste that
+// waits, as it does with parked input.
+TEST_F(CommandHandling, InputLetGoOfIsHandledWhole) {
+  user::SelectAll(dialog, IDC_RED);
+  user::Type(dialog, "5");
+  dialog_manager::Input key;
+  key.key.virtualKey = VK_LEFT;
+  dialog_manager::PostLetGo(dialog, key);
+  key.key.virtualKey = '2';
+  key.key.character = U'2';
+  dialog_manager::PostLetGo(dialog, key);
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "25");
+
+  standin::SetPasteAnswer(standin::PasteAnswer::Late);
+  user::Paste(dialog, "0");  // at the caret, 2|5
+  key.key = {};
+  key.key.virtualKey = VK_BACK;
+  dialog_manager::PostLetGo(dialog, key);
+  ASSERT_TRUE(standin::AnswerPaste());
+  EXPECT_EQ(user::Text(dialog, IDC_RED), "25");  // 205, then the 0 erased
+}
+
 TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   standin::SetPasteAnswer(standin::PasteAnswer::Late);
   user::SelectAll(dialog, IDC_BLUE);

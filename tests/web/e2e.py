@@ -15,14 +15,20 @@ On a failure it saves a screenshot of the page to FAILURE_SCREENSHOT
 (build/web-e2e-failure.png unless given); with --shot, the dialog with a
 color entered, as the README shows it.
 """
+import functools
+import http.server
 import os
 import sys
+import threading
 import time
 
+from PIL import ImageChops
+
 import engines  # run_page's folder; engines finds scripts/
-from headless_chromium import chromium, serve
+from headless_chromium import QuietHandler, chromium, serve
 
 FIELDS = (1003, 1004, 1005, 1006, 1007, 1008)
+WHITE = ["255", "255", "255", "0", "0", "255"]
 
 # Counts the warning tones the page starts, and keeps what its security
 # policy refused: run before the page's own scripts, in each engine's way.
@@ -97,13 +103,35 @@ class Page:
         scale = picture.width / box[2]
         return "#%02X%02X%02X" % picture.getpixel((int(box[0] * scale), int(box[1] * scale)))
 
-    def save_dialog(self, path):
+    def dialog_picture(self, margin=24):
         """A screenshot of the dialog and a margin of the page around it."""
         box = self.run("const r = document.querySelector('.window').getBoundingClientRect();"
                        "return [r.left, r.top, r.right, r.bottom, innerWidth]")
         picture = self.engine.screenshot().convert("RGB")
         scale = picture.width / box[4]
-        picture.crop(tuple(int((v + m) * scale) for v, m in zip(box[:4], (-24, -24, 24, 24)))).save(path)
+        return picture.crop(tuple(int((v + m) * scale) for v, m in zip(box[:4], (-margin, -margin, margin, margin))))
+
+    def settled_picture(self):
+        """The dialog once two screenshots in a row are the same: an
+        engine's themed buttons may be mid-transition."""
+        last = None
+        for _ in range(50):
+            picture = self.dialog_picture()
+            if last is not None and ImageChops.difference(last, picture).getbbox() is None:
+                return picture
+            last = picture
+        raise AssertionError("the dialog's pixels did not settle")
+
+    def save_dialog(self, path):
+        self.dialog_picture().save(path)
+
+    def answers(self, script, *args):
+        """Whether the script answers true; false while the page is between
+        documents, where an engine may refuse to run it."""
+        try:
+            return bool(self.run(script, *args))
+        except Exception:
+            return False
 
     def insert(self, text):
         """Text that arrives whole, as an input method commits it or a
@@ -332,6 +360,61 @@ def offline(page, server, site):
     page.expect_fields("255", "0", "0", "0", "255", "255")
 
 
+def held_back(page, site):
+    """Before the module comes (the server holds it back), the page shows
+    the dialog as the program draws it, busy; the module takes it over
+    without a pixel changed; and what the user typed meanwhile, a Tab and
+    two digits, reaches the program in order once it comes, converted."""
+    for typing in (False, True):
+        gate = threading.Event()
+
+        class Held(QuietHandler):
+            def do_GET(self):
+                if self.path.split("?")[0].endswith(".wasm"):
+                    gate.wait(60)
+                super().do_GET()
+
+            def end_headers(self):
+                self.send_header("Cache-Control", "no-store")
+                super().end_headers()
+
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Held, directory=site))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        try:
+            url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+            page.answers("location.assign(arguments[0])", url)
+            page.expect(lambda: page.answers("return location.href === arguments[0] && document.readyState !== 'loading'"
+                                             " && !!document.querySelector('.window[aria-busy=true]')", url),
+                        "no dialog before the module came", 10)
+            assert page.fields() == WHITE, f"before the module the fields show {page.fields()}"
+            focus = "return document.activeElement.textContent"
+            assert page.run(focus) == "Select...", f"before the module the focus is on {page.run(focus)!r}"
+            if typing:
+                page.press("Tab")
+                page.type("60")
+                assert page.fields() == WHITE, f"typing changed {page.fields()} before the module came"
+            else:
+                before = page.settled_picture()
+            gate.set()
+            page.expect(lambda: page.run("return document.querySelector('.window').getAttribute('aria-busy') === 'false'"),
+                        "the module did not take the dialog over", 20)
+            if typing:
+                page.expect_fields("60", "255", "255", "128", "195", "255")
+            else:
+                page.expect(lambda: page.run("return performance.getEntriesByType('resource')"
+                                             ".some((e) => e.name.includes('.wasm'))"), "no module", 5)
+                after = page.settled_picture()
+                # WebKit draws the page's colors a level apart from one frame
+                # to another, and a button's edges it paints again some
+                # levels apart; a moved or changed element differs by more.
+                changed = ImageChops.difference(before, after).convert("L").point(lambda v: 255 if v > 32 else 0)
+                assert changed.getbbox() is None, f"taking the dialog over changed its pixels in {changed.getbbox()}"
+        finally:
+            gate.set()
+            server.shutdown()
+            server.server_close()
+
+
 def layouts(site):
     """The page as phones and large text meet it, each in a browser of its
     own: a finger's tap selects a field's number, and every control is a
@@ -417,6 +500,7 @@ def main():
         page = Page(engine)
         scenario(page, readme_shot)
         offline(page, server, site)
+        held_back(page, site)
         if name == "chromium":
             layouts(site)
         print(f"web e2e, {engines.version(name)}: passed")

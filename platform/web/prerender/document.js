@@ -121,6 +121,7 @@ prerender.write = async function() {
       const selector = e.id ? '#' + e.id : `#${e.parentNode.id}>.${e.className.split(' ')[0]}`;
       rules.push(`${selector}{${style.join(';')}}`);
     }
+    Object.keys(e.dataset).forEach((name) => e.setAttribute('data-' + name, e.dataset[name]));  // lower-case names only
     const attributes = Array.from(e.attributes, ([name, value]) => value === '' ? ' ' + name : ` ${name}="${escape(value)}"`);
     const inner = e.text !== null ? escape(e.text) : (await Promise.all(e.children.map(html))).join('');
     return `<${e.localName}${attributes.join('')}>` + (e.localName === 'img' || e.localName === 'input' ? '' :

@@ -148,9 +148,46 @@ CLIPPED = """return Array.from(document.querySelectorAll('.client .text, .client
                 .filter((e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight).map((e) => e.textContent)"""
 
 
+# The dialog's texts whose contrast with what is behind them is below 4.5:1,
+# and the luminance of its face. WebKitGTK draws a button with its GTK
+# theme, in colors its computed style does not give (arguments[0]).
+CONTRAST = """const luminance = (color) => [0.2126, 0.7152, 0.0722].reduce((sum, weight, i) => {
+    const v = Number(color.match(/[\\d.]+/g)[i]) / 255;
+    return sum + weight * (v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4);
+  }, 0);
+  const face = getComputedStyle(document.querySelector('.window')).backgroundColor;
+  const low = [];
+  for (const e of document.querySelectorAll(arguments[0] ? '.client .text, .client input' :
+                                            '.client .text, .client input, .client button')) {
+    const style = getComputedStyle(e);
+    const behind = style.backgroundColor === 'rgba(0, 0, 0, 0)' ? face : style.backgroundColor;
+    const [a, b] = [luminance(style.color), luminance(behind)];
+    const ratio = (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+    if (ratio < 4.5) low.push((e.textContent || e.value) + ' ' + ratio.toFixed(2));
+  }
+  return [luminance(face), low];"""
+
+
+def dark(name, site):
+    """In the user's dark scheme the dialog is dark, its texts legible."""
+    server = serve(site, COUNT_TONES if name == "webkit" else None)
+    engine = engines.make(name, dark=True)
+    try:
+        engine.open(f"http://127.0.0.1:{server.server_address[1]}/index.html")
+        page = Page(engine)
+        page.expect(lambda: page.fields() == WHITE, "no dialog in the dark scheme", 10)
+        face, low = page.run(CONTRAST, name == "webkit")
+        assert face < 0.1 and low == [], f"in the dark scheme the face's luminance is {face:.2f}, low contrast: {low}"
+    finally:
+        engine.close()
+        server.shutdown()
+
+
 def scenario(page, shot=None):
     page.expect(lambda: page.fields() == ["255", "255", "255", "0", "0", "255"], "the dialog did not open white")
     page.expect(lambda: page.swatch() == "#FFFFFF", "the swatch is not white")
+    face, low = page.run(CONTRAST, page.name == "webkit")
+    assert face > 0.8 and low == [], f"the face's luminance is {face:.2f}, low contrast: {low}"
     assert page.run(CLIPPED) == [], f"texts clipped: {page.run(CLIPPED)}"
     assert page.run("return document.activeElement.textContent") == "Select...", "the focus is not on Select..."
     # What a screen reader reads: six fields, each by its own name (in
@@ -429,6 +466,16 @@ def layouts(site):
     clipped = CLIPPED
     page = None
     try:
+        # With JavaScript off the page shows the dialog as the program
+        # draws it: its numbers, its icon, the focus on Select...
+        page = chromium_page(prefs={"profile.managed_default_content_settings.javascript": 2})
+        page.engine.browser.get(url)
+        drawn = page.run("""return [document.activeElement.textContent, document.querySelector('.icon').naturalWidth > 0,
+                                    !!document.querySelector('noscript')]""")
+        assert page.fields() == WHITE and drawn == ["Select...", True, True], \
+            f"with JavaScript off the page shows {page.fields()}, {drawn}"
+        page.engine.close()
+
         page = chromium_page(prefs={"webkit": {"webprefs": {"minimum_font_size": 16}}})
         page.engine.browser.get(url)
         page.expect(lambda: page.run(shown), "no dialog at a minimum font size of 16 px")
@@ -501,6 +548,7 @@ def main():
         scenario(page, readme_shot)
         offline(page, server, site)
         held_back(page, site)
+        dark(name, site)
         if name == "chromium":
             layouts(site)
         print(f"web e2e, {engines.version(name)}: passed")

@@ -40,6 +40,8 @@ def units(text):
 
 
 class Selenium:
+    dark = False  # the user's scheme: dark, or else light
+
     def open(self, url, preload=""):
         from selenium.webdriver.remote.remote_connection import RemoteConnection
         RemoteConnection.set_timeout(ANSWER_SECONDS)
@@ -95,7 +97,11 @@ class Chromium(Selenium):
     name = "chromium"
 
     def launch(self):
-        return chromium()
+        browser = chromium()
+        if self.dark:
+            browser.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                    {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+        return browser
 
     def preload(self, script):
         if script:
@@ -127,6 +133,10 @@ class WebKit(Selenium):
         options = Options()
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
         options.add_argument("--automation")
+        if self.dark:  # WebKitGTK takes the scheme from the GTK theme
+            os.environ["GTK_THEME"] = "Adwaita:dark"
+        else:
+            os.environ.pop("GTK_THEME", None)
         return webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options,
                                    service_log_path=os.devnull)
 
@@ -153,10 +163,11 @@ class Firefox:
     puppeteer-core and performs each command sent to it, one JSON line each
     way."""
     name = "firefox"
+    dark = False
 
     def open(self, url, preload=""):
-        self.bridge = subprocess.Popen(["node", os.path.join(HERE, "firefox_bridge.mjs")], stdin=subprocess.PIPE,
-                                       stdout=subprocess.PIPE, text=True)
+        self.bridge = subprocess.Popen(["node", os.path.join(HERE, "firefox_bridge.mjs")] + ["--dark"] * self.dark,
+                                       stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         self.call("preload", script=preload)
         self.call("goto", url=url)
 
@@ -201,8 +212,11 @@ class Firefox:
             self.bridge = None
 
 
-def make(name):
-    return {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[name]()
+def make(name, dark=False):
+    """The engine, in the user's dark scheme if `dark`."""
+    engine = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[name]()
+    engine.dark = dark
+    return engine
 
 
 def version(name):

@@ -9,8 +9,10 @@ const puppeteer = require('puppeteer-core');
 
 const browser = await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
   protocol: 'webDriverBiDi', args: ['--no-remote'],
-  // Lets a test stand for another program on the clipboard.
-  extraPrefsFirefox: {'dom.events.testing.asyncClipboard': true}});
+  // Lets a test stand for another program on the clipboard; with --dark,
+  // the user's dark scheme.
+  extraPrefsFirefox: Object.assign({'dom.events.testing.asyncClipboard': true},
+                                   process.argv.includes('--dark') ? {'layout.css.prefers-color-scheme.content-override': 0} : {})});
 const page = await browser.newPage();
 await page.setViewport({width: 800, height: 600});
 

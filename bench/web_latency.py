@@ -1,23 +1,25 @@
 #!/usr/bin/python3
 """Times web pages in headless Chromium, from outside as a user sees them:
-the load to a page showing READY (checked at every frame, timed once
-that frame is drawn), on a first visit
+the load to a page drawn, showing READY (checked at every frame, timed once
+that frame is drawn); the load to a page interactive: a 6 typed into FIELD
+as soon as it exists, and the page showing TYPED; each on a first visit
 (nothing cached) and on a repeat visit (what the browser and the page's
-service worker kept from the first), and one keystroke in the page's first
-field to another field being written. The pages are loaded in turns, one
-load of each a round, so that what else the machine does weighs on all
-alike. Each load is also timed phase by phase: the HTML, the script and the
-module in (their responses' ends), the module compiled and instantiated,
-and the page ready. For each page prints
+service worker kept from the first); and one keystroke in FIELD to another
+field being written. The pages are loaded in turns, one load of each a
+round, so that what else the machine does weighs on all alike. Each load is
+also timed phase by phase: the HTML, the script and the module in (their
+responses' ends), the module compiled and instantiated, and the page drawn.
+For each page prints
 
-    SITE load_ms M L H repeat_load_ms M L H keystroke_ms M L H
+    SITE load_ms M L H repeat_load_ms M L H interactive_ms M L H repeat_interactive_ms M L H keystroke_ms M L H
     SITE first|repeat html M script M module M instantiated M ready M
 
 the medians (M) with the lowest (L) and highest (H), in milliseconds from
 the navigation's start.
 
-    web_latency.py LOADS KEYSTROKES FOLDER READY FIELD [FOLDER READY FIELD ...]
+    web_latency.py LOADS KEYSTROKES FOLDER READY FIELD TYPED [FOLDER READY FIELD TYPED ...]
 """
+import json
 import os
 import statistics
 import sys
@@ -35,13 +37,17 @@ WATCH = """
   // from them runs after. (Timed in the callback itself, a page that lays
   // itself out in its script would pay for its layout and one that leaves
   // it to the frame would not.)
-  window.readyAt = null;
-  const ready = () => { try { return READY; } catch (e) { return false; } };
-  const poll = () => {
-    if (ready()) setTimeout(() => { window.readyAt = performance.now(); });
-    else requestAnimationFrame(poll);
+  const drawn = (condition, at) => {
+    const holds = () => { try { return condition(); } catch (e) { return false; } };
+    const poll = () => {
+      if (holds()) setTimeout(() => { window[at] = performance.now(); });
+      else requestAnimationFrame(poll);
+    };
+    window[at] = null;
+    requestAnimationFrame(poll);
   };
-  requestAnimationFrame(poll);
+  drawn(() => READY, 'readyAt');
+  drawn(() => TYPED, 'typedAt');
   // The module compiled and instantiated: when the page's instantiation
   // resolves, however the page's runtime asks for it.
   window.instantiatedAt = null;
@@ -93,33 +99,54 @@ def spread(values, digits=1):
 
 def main():
     loads, keys = int(sys.argv[1]), int(sys.argv[2])
-    sites = [sys.argv[i:i + 3] for i in range(3, len(sys.argv), 3)]
-    servers = [serve(folder) for folder, _, _ in sites]
+    sites = [sys.argv[i:i + 4] for i in range(3, len(sys.argv), 4)]
+    servers = [serve(folder) for folder, _, _, _ in sites]
     browser = chromium()
     try:
         browser.execute_cdp_cmd("Network.enable", {})
         ports = [s.server_address[1] for s in servers]
         urls = [f"http://127.0.0.1:{port}/index.html" for port in ports]
-        for (_, ready, _), port in zip(sites, ports):  # each page's watch, on its own origin
+        for (_, ready, _, typed), port in zip(sites, ports):  # each page's watch, on its own origin
+            watch = WATCH.replace('READY', ready).replace('TYPED', typed)
             browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-                "source": f"if (location.port === '{port}') {{ {WATCH.replace('READY', ready)} }}"})
+                "source": f"if (location.port === '{port}') {{ {watch} }}"})
 
         def load(site):
             browser.get(urls[site])
             WebDriverWait(browser, 30).until(lambda b: b.execute_script("return window.readyAt") is not None)
             return browser.execute_script(PHASES)
 
+        # A 6 typed into the field as soon as the page has it, the page's
+        # load not waited for: the time its result is drawn.
+        def interact(site):
+            field = sites[site][2]
+            browser.execute_cdp_cmd("Page.navigate", {"url": urls[site]})
+            # Over the DevTools protocol, which (unlike WebDriver's scripts)
+            # does not wait for the page's load.
+            focus = (f"(() => {{ const f = location.href === {json.dumps(urls[site])} && "
+                     f"document.querySelector({json.dumps(field)}); if (f) {{ f.focus(); f.select(); }} return !!f; }})()")
+            WebDriverWait(browser, 30, poll_frequency=0.001).until(lambda b: b.execute_cdp_cmd(
+                "Runtime.evaluate", {"expression": focus, "returnByValue": True})["result"].get("value"))
+            for kind in ("keyDown", "keyUp"):
+                browser.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": "6", "code": "Digit6",
+                                                                   "windowsVirtualKeyCode": 0x36,
+                                                                   **({"text": "6"} if kind == "keyDown" else {})})
+            WebDriverWait(browser, 30).until(lambda b: b.execute_script("return window.typedAt") is not None)
+            return browser.execute_script("return window.typedAt")
+
         def rounds():
             phases = [[] for _ in sites]
+            typed = [[] for _ in sites]
             for _ in range(loads):
                 for site in range(len(sites)):
                     phases[site].append(load(site))
-            return phases
+                    typed[site].append(interact(site))
+            return phases, typed
 
         # First visits: nothing cached, no service worker.
         browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
         browser.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
-        first = rounds()
+        first, first_typed = rounds()
         # The repeat visits: caches on, and the service worker (if the page
         # has one) in charge after one visit.
         browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": False})
@@ -130,9 +157,9 @@ def main():
                 if (!document.querySelector('link[rel=manifest]')) return done();  // a page with no worker
                 const wait = () => navigator.serviceWorker.controller ? done() : setTimeout(wait, 10);
                 wait();""")
-        repeat = rounds()
+        repeat, repeat_typed = rounds()
 
-        for site, (folder, _, field) in enumerate(sites):
+        for site, (folder, _, field, _) in enumerate(sites):
             load(site)
             typed = browser.find_element(By.CSS_SELECTOR, field)
             typed.click()
@@ -144,7 +171,9 @@ def main():
                 key_ms.append(browser.execute_script("return window.keyDone - window.keyAt"))
             name = os.path.basename(os.path.normpath(folder))
             print(f"{name} load_ms {spread([p['ready'] for p in first[site]])} "
-                  f"repeat_load_ms {spread([p['ready'] for p in repeat[site]])} keystroke_ms {spread(key_ms, 2)}")
+                  f"repeat_load_ms {spread([p['ready'] for p in repeat[site]])} "
+                  f"interactive_ms {spread(first_typed[site])} repeat_interactive_ms {spread(repeat_typed[site])} "
+                  f"keystroke_ms {spread(key_ms, 2)}")
             for visit, phases in (("first", first[site]), ("repeat", repeat[site])):
                 medians = [statistics.median([p[n] or 0 for p in phases]) for n in PHASE_NAMES]
                 print(f"{name} {visit} " + " ".join(f"{n} {m:.1f}" for n, m in zip(PHASE_NAMES, medians)))

@@ -2,11 +2,11 @@
 # of the site's files it keeps, and a cache name of the version and the
 # files' digest, so that any change of them makes a new worker.
 #   cmake -DSITE=dir -DTEMPLATE=sw.js.in -DVERSION=x.y.z -P service_worker.cmake
-# The page asks for its style, script and module with their digest in the
+# The page asks for its script and module with their digest in the
 # query (index.html's RGBHSV_FILES), and they are kept under those names, so
 # that a page is served the files of its own release, even while a newer
 # worker has taken over.
-set(released style.css rgbhsv.js rgbhsv.wasm)
+set(released rgbhsv.js rgbhsv.wasm)
 set(digests "")
 foreach(file ${released})
   if(NOT EXISTS ${SITE}/${file})

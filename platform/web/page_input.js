@@ -190,6 +190,11 @@ mergeInto(LibraryManager.library, {
         if (close) RgbhsvPage.listen(close, 'click', () => RgbhsvPage.post({kind: 'Closed', window: frame}));
         for (const control of frame.querySelectorAll('.client button, .client input')) {
           this.watchControl(control, control.localName === 'input');
+          // Where the user put the focus before this script ran, as a press.
+          if (control === document.activeElement) {
+            const [start, end] = this.selection(control);
+            RgbhsvPage.post({kind: 'Pressed', window: control, start: start, end: end});
+          }
         }
       }
     },

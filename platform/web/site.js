@@ -3,7 +3,7 @@
 // quietly: the page says how to serve it instead until the program has
 // started. Served, its files are kept by a service worker, so that after
 // one visit it opens without a network.
-// The page names its script, style and module with their digest, so that
+// The page names its script and module with their digest, so that
 // it is served the files of its own release, never a newer module under an
 // older script: the module is asked for with the script's own query.
 const rgbhsvRelease = document.currentScript ? new URL(document.currentScript.src).search : '';

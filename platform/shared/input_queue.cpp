@@ -143,7 +143,7 @@ void Drain() {
   r.draining = true;
   while (!r.waiting && !r.parked.empty()) {
     const std::pair<HWND, Input> next = r.parked.front();
-    r.parked.pop_front();
+    r.parked.erase(r.parked.begin());
     HandleInput(next.first, next.second, true);
   }
   r.draining = false;

@@ -190,6 +190,20 @@ TEST_F(CommandHandling, InputLetGoOfIsHandledWhole) {
   EXPECT_EQ(user::Text(dialog, IDC_RED), "25");  // 205, then the 0 erased
 }
 
+// A page whose font turns out other than the one its dialog was laid out
+// for lays it out again: every frame from the template, rounded as before.
+TEST_F(CommandHandling, ADialogIsLaidOutAgainForOtherBaseUnits) {
+  EXPECT_FALSE(dialog_manager::LayOutAgain(GetDlgItem(dialog, IDC_RED), 7, 14));
+  ASSERT_TRUE(dialog_manager::LayOutAgain(dialog, 7, 14));
+  RECT client = {};
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, 373);  // 213 units of 7/4 pixels
+  EXPECT_EQ(client.bottom, 137);
+  GetClientRect(GetDlgItem(dialog, IDC_VALUE), &client);  // the last control: 54 by 25, less its border
+  EXPECT_EQ(client.right, 52);
+  EXPECT_EQ(client.bottom, 23);
+}
+
 TEST_F(CommandHandling, InputAfterASlowPasteWaitsForItsText) {
   standin::SetPasteAnswer(standin::PasteAnswer::Late);
   user::SelectAll(dialog, IDC_BLUE);

@@ -5,9 +5,13 @@ past the limit, the Tab order, the chooser's OK and Cancel with a custom
 color kept between openings, the swatch's color off a screenshot, Escape
 and the exit code the page shows, the program started again, nothing
 refused by the page's security policy, nothing kept in the browser's
-storage, and the page opened again with no network. In Chromium also what
+storage, and the page opened again with no network; the dialog before its
+module comes (the server holding it back): drawn, busy, taken over without
+a pixel changed, what was typed meanwhile converted once it comes; the
+texts' contrast in the light and the dark scheme. In Chromium also what
 its DevTools protocol can stand for: the accessibility tree, an input
-method's composition, and the page as phones and large text meet it.
+method's composition, the page with JavaScript off, and the page as phones
+and large text meet it.
 
     e2e.py SITE_FOLDER [FAILURE_SCREENSHOT] [--engine=chromium|firefox|webkit] [--shot=FILE]
 

@@ -41,6 +41,7 @@ def units(text):
 
 class Selenium:
     dark = False  # the user's scheme: dark, or else light
+    script = True  # the page's JavaScript on
 
     def open(self, url, preload=""):
         from selenium.webdriver.remote.remote_connection import RemoteConnection
@@ -97,7 +98,7 @@ class Chromium(Selenium):
     name = "chromium"
 
     def launch(self):
-        browser = chromium()
+        browser = chromium(prefs=None if self.script else {"profile.managed_default_content_settings.javascript": 2})
         if self.dark:
             browser.execute_cdp_cmd("Emulation.setEmulatedMedia",
                                     {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
@@ -133,6 +134,8 @@ class WebKit(Selenium):
         options = Options()
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
         options.add_argument("--automation")
+        if not self.script:
+            options.add_argument("--enable-javascript=false")
         if self.dark:  # WebKitGTK takes the scheme from the GTK theme
             os.environ["GTK_THEME"] = "Adwaita:dark"
         else:
@@ -164,9 +167,11 @@ class Firefox:
     way."""
     name = "firefox"
     dark = False
+    script = True
 
     def open(self, url, preload=""):
-        self.bridge = subprocess.Popen(["node", os.path.join(HERE, "firefox_bridge.mjs")] + ["--dark"] * self.dark,
+        flags = ["--dark"] * self.dark + ["--no-script"] * (not self.script)
+        self.bridge = subprocess.Popen(["node", os.path.join(HERE, "firefox_bridge.mjs")] + flags,
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         self.call("preload", script=preload)
         self.call("goto", url=url)
@@ -212,10 +217,11 @@ class Firefox:
             self.bridge = None
 
 
-def make(name, dark=False):
-    """The engine, in the user's dark scheme if `dark`."""
+def make(name, dark=False, script=True):
+    """The engine, in the user's dark scheme if `dark`, with the page's
+    JavaScript off unless `script`."""
     engine = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[name]()
-    engine.dark = dark
+    engine.dark, engine.script = dark, script
     return engine
 
 

@@ -10,9 +10,10 @@ const puppeteer = require('puppeteer-core');
 const browser = await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
   protocol: 'webDriverBiDi', args: ['--no-remote'],
   // Lets a test stand for another program on the clipboard; with --dark,
-  // the user's dark scheme.
+  // the user's dark scheme; with --no-script, the page's JavaScript off.
   extraPrefsFirefox: Object.assign({'dom.events.testing.asyncClipboard': true},
-                                   process.argv.includes('--dark') ? {'layout.css.prefers-color-scheme.content-override': 0} : {})});
+                                   process.argv.includes('--dark') ? {'layout.css.prefers-color-scheme.content-override': 0} : {},
+                                   process.argv.includes('--no-script') ? {'javascript.enabled': false} : {})});
 const page = await browser.newPage();
 await page.setViewport({width: 800, height: 600});
 

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Lighthouse's audits of the page, desktop and mobile, in headless Chromium:
-every category (performance, accessibility, best practices, SEO) must
-score 100; what fell short is listed.
+"""Lighthouse's audits of the page, desktop and mobile, in the light and the
+dark scheme, in headless Chromium: every category (performance,
+accessibility, best practices, SEO) must score 100; what fell short is
+listed.
 
     audit.py SITE_FOLDER REPORT_FOLDER
 
@@ -20,9 +21,10 @@ FLAGS = "--headless=new --no-sandbox --disable-gpu --disable-dev-shm-usage --no-
         "--disable-background-networking --disable-component-update --disable-sync"
 
 
-def lighthouse(url, form, report):
+def lighthouse(url, form, report, dark=False):
+    flags = FLAGS + " --force-dark-mode" * dark  # the user's dark scheme
     command = [os.path.join(HERE, "node_modules", ".bin", "lighthouse"), url, "--quiet", "--output=json",
-               f"--output-path={report}", f"--chrome-flags={FLAGS}"]
+               f"--output-path={report}", f"--chrome-flags={flags}"]
     if form == "desktop":
         command.append("--preset=desktop")
     subprocess.run(command, check=True, env=dict(os.environ, CHROME_PATH="/usr/bin/chromium"))
@@ -30,16 +32,18 @@ def lighthouse(url, form, report):
         return json.load(f)
 
 
-def audit(url, form, reports):
-    """The failures of one form factor. Performance is timed on a shared
-    machine, so a score below 100 is timed twice more and the median of the
-    three counts, as Lighthouse's own advice on variability has it."""
-    report = os.path.join(reports, f"lighthouse-{form}.json")
-    result = lighthouse(url, form, report)
+def audit(url, form, reports, dark=False):
+    """The failures of one form factor in one scheme. Performance is timed
+    on a shared machine, so a score below 100 is timed twice more and the
+    median of the three counts, as Lighthouse's own advice on variability
+    has it."""
+    form = form + " dark" * dark
+    report = os.path.join(reports, f"lighthouse-{form.replace(' ', '-')}.json")
+    result = lighthouse(url, form.split()[0], report, dark)
     performance = [result["categories"]["performance"]["score"]]
     if performance[0] < 1:
         for run in (2, 3):
-            performance.append(lighthouse(url, form, report.replace(".json", f"-{run}.json"))
+            performance.append(lighthouse(url, form.split()[0], report.replace(".json", f"-{run}.json"), dark)
                                ["categories"]["performance"]["score"])
         result["categories"]["performance"]["score"] = sorted(performance)[1]
     failures = []
@@ -61,7 +65,8 @@ def main():
     server = serve(site)
     try:
         url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
-        failures = audit(url, "desktop", reports) + audit(url, "mobile", reports)
+        failures = [failure for dark in (False, True) for form in ("desktop", "mobile")
+                    for failure in audit(url, form, reports, dark)]
     finally:
         server.shutdown()
     for failure in failures:

@@ -83,7 +83,8 @@ HWND CreateFromTemplate(LPCSTR templateName, DLGPROC proc, LPARAM param) {
 }
 
 bool LayOutAgain(HWND dialog, int unitsX, int unitsY) {
-  if (!IfLive(dialog) || dialog->kind != WindowKind::Dialog) return false;
+  if (!IfLive(dialog)) return false;
+  // Only a dialog has a template: a control's templateId is 0, no resource's.
   const auto found = records().resources.dialogs.find(dialog->templateId);
   if (found == records().resources.dialogs.end()) return false;
   Place(dialog, found->second, unitsX, unitsY);

@@ -119,6 +119,11 @@ mergeInto(LibraryManager.library, {
       }
     },
 
+    // A dialog's close box.
+    watchClose: function(close, frame) {
+      RgbhsvPage.listen(close, 'click', () => RgbhsvPage.post({kind: 'Closed', window: frame}));
+    },
+
     // A field: what would change its text is stopped before it does, and
     // handed to the dialog manager as what it is: typing (keys, an input
     // method's commit, a phone's keyboard, dictation) under the typing
@@ -187,7 +192,7 @@ mergeInto(LibraryManager.library, {
       this.listen();
       for (const frame of document.querySelectorAll('[data-prerendered]')) {
         const close = frame.querySelector('.close');
-        if (close) RgbhsvPage.listen(close, 'click', () => RgbhsvPage.post({kind: 'Closed', window: frame}));
+        if (close) this.watchClose(close, frame);
         for (const control of frame.querySelectorAll('.client button, .client input')) {
           this.watchControl(control, control.localName === 'input');
           // Where the user put the focus before this script ran, as a press.

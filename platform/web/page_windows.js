@@ -6,7 +6,7 @@ mergeInto(LibraryManager.library, {
   // build time by this same code (prerender/): then it is taken over as it
   // stands, element by element, and nothing of it moves, so that neither
   // the focus nor the caret the user gave it is lost.
-  rgbhsv_make_dialog__deps: ['$RgbhsvPage'],
+  rgbhsv_make_dialog__deps: ['$RgbhsvPage', '$RgbhsvInput'],
   rgbhsv_make_dialog: function(dialog, template, caption, width, height) {
     const page = RgbhsvPage;
     const there = document.getElementById('rgbhsv-dialog-' + template);
@@ -33,7 +33,7 @@ mergeInto(LibraryManager.library, {
     close.tabIndex = -1;
     close.setAttribute('aria-label', 'Close');
     page.setText(close, '\u2715');
-    page.listen(close, 'click', () => page.post({kind: 'Closed', window: frame}));
+    RgbhsvInput.watchClose(close, frame);
     const client = page.element(frame, 1, 'div', taken);
     client.className = 'client';
     client.style.width = width + 'px';

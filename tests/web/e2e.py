@@ -184,9 +184,11 @@ def other_browsers(name, site):
         try:
             engine.open(url)
             page = Page(engine)
+            # The notice in <noscript> is markup only where scripting is off.
             drawn = page.run("""return [document.activeElement.textContent, document.querySelector('.icon').complete &&
-                                        document.querySelector('.icon').naturalWidth > 0, typeof Module]""")
-            assert page.fields() == WHITE and drawn == ["Select...", True, "undefined"], \
+                                        document.querySelector('.icon').naturalWidth > 0, typeof Module,
+                                        !!document.querySelector('noscript .notice')]""")
+            assert page.fields() == WHITE and drawn == ["Select...", True, "undefined", True], \
                 f"with JavaScript off the page shows {page.fields()}, {drawn}"
         finally:
             engine.close()

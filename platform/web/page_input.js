@@ -109,6 +109,7 @@ mergeInto(LibraryManager.library, {
       const page = RgbhsvPage;
       page.listen(element, 'focus', () => {
         if (element.rgbhsvWindow) page.focused = element.rgbhsvWindow;
+        if (page.focusing) return;  // the dialog manager's own SetFocus
         const [start, end] = page.windows ? [-1, -1] : this.selection(element);
         page.post({kind: 'Pressed', window: element, start: start, end: end});
       });

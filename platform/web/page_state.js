@@ -11,6 +11,7 @@ mergeInto(LibraryManager.library, {
     wake: null,           // resolves the modal loop's wait
     open: null,           // the dialog that the user's keys go to
     focused: 0,           // the control the dialog manager last gave the focus
+    focusing: false,      // while the dialog manager moves the focus itself
     Event: null,          // the events' kinds: their numbers, by name, as the program numbers them
     Control: null,        // the controls' kinds, by name
     eventFields: null,    // each field of an event's record: its offset, by name

@@ -123,7 +123,14 @@ mergeInto(LibraryManager.library, {
     const shown = RgbhsvPage.windows.get(window);
     if (!shown) return;
     if (shown.kind !== undefined) RgbhsvPage.focused = window;
-    if (document.activeElement !== shown.element) shown.element.focus({preventScroll: true});
+    if (document.activeElement === shown.element) return;
+    // The focus event this raises is not the user's press: handed on as one,
+    // it would reach the dialog manager after input it had not yet read (a
+    // press in the page's HTML before the program ran), which would move
+    // the focus back, and each move would raise another.
+    RgbhsvPage.focusing = true;
+    shown.element.focus({preventScroll: true});
+    RgbhsvPage.focusing = false;
   },
 
   rgbhsv_show_text__deps: ['$RgbhsvPage'],

@@ -423,7 +423,8 @@ def held_back(page, site):
     """Before the module comes (the server holds it back), the page shows
     the dialog as the program draws it, busy; the module takes it over
     without a pixel changed; and what the user typed meanwhile, a Tab and
-    two digits, reaches the program in order once it comes, converted."""
+    two digits, reaches the program in order once it comes, converted, and
+    a click into another field then leaves the focus there."""
     for typing in (False, True):
         gate = threading.Event()
 
@@ -452,6 +453,7 @@ def held_back(page, site):
                 page.press("Tab")
                 page.type("60")
                 assert page.fields() == WHITE, f"typing changed {page.fields()} before the module came"
+                page.click("input[data-id='1006']")
             else:
                 before = page.settled_picture()
             gate.set()
@@ -459,6 +461,8 @@ def held_back(page, site):
                         "the module did not take the dialog over", 20)
             if typing:
                 page.expect_fields("60", "255", "255", "128", "195", "255")
+                page.expect(lambda: page.run("return document.activeElement.dataset.id") == "1006",
+                            "the focus left the field clicked before the module came")
             else:
                 page.expect(lambda: page.run("return performance.getEntriesByType('resource')"
                                              ".some((e) => e.name.includes('.wasm'))"), "no module", 5)

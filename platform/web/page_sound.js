@@ -3,16 +3,25 @@
 
 mergeInto(LibraryManager.library, {
   $RgbhsvSound: {
-    audio: null,  // made at the user's first key or click
+    heard: false,  // the user has pressed a key or clicked
+    audio: null,   // made at the first beep after that
 
     ready: function() {
-      if (!this.audio && typeof AudioContext !== 'undefined') this.audio = new AudioContext();
+      this.heard = true;
       if (this.audio && this.audio.state === 'suspended') this.audio.resume();
     },
 
+    // The audio is made here rather than at the user's first key: making
+    // it opens the audio device, tens of milliseconds that the first key's
+    // digit would otherwise wait for. A beep comes from the program
+    // handling a key or an edit, so a browser that wants a user's gesture
+    // to start audio has one.
     beep: function() {
       RgbhsvSaid.warning();
-      if (!this.audio) return;  // no sound before the user's first key or click
+      if (!this.heard) return;  // no sound before the user's first key or click
+      if (!this.audio && typeof AudioContext !== 'undefined') this.audio = new AudioContext();
+      if (!this.audio) return;
+      if (this.audio.state === 'suspended') this.audio.resume();
       const oscillator = this.audio.createOscillator();
       const gain = this.audio.createGain();
       oscillator.type = 'square';

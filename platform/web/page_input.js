@@ -74,10 +74,28 @@ mergeInto(LibraryManager.library, {
                         (virtualKey === 0x2E && e.shiftKey && !e.ctrlKey && field && field.selectionStart !== field.selectionEnd);
       if (clipboard && field) return;
       e.preventDefault();
+      this.earlySelection();
       const points = Array.from(e.key);
       const character = down && points.length === 1 && !e.ctrlKey && !e.altKey ? points[0].codePointAt(0) : 0;
       RgbhsvPage.post({kind: down ? 'KeyDown' : 'KeyUp', key: virtualKey, character: character, shift: e.shiftKey,
                        control: e.ctrlKey, alt: e.altKey, repeat: e.repeat});
+    },
+
+    // Before the program runs, a press that puts the focus in a field tells
+    // the program where its selection was then; what the user selects in
+    // it after (a drag, a double click) raises no event the program hears.
+    // So before a key, and when the program starts, a field's selection
+    // that has changed since is told as a press again: the key types over
+    // what the user sees selected.
+    earlyPress: function(control) {
+      const [start, end] = this.selection(control);
+      control.rgbhsvPressed = start + ',' + end;
+      RgbhsvPage.post({kind: 'Pressed', window: control, start: start, end: end});
+    },
+    earlySelection: function() {
+      const field = document.activeElement;
+      if (!(field instanceof HTMLInputElement) || !field.closest('[data-prerendered]')) return;
+      if (field.rgbhsvPressed !== this.selection(field).join(',')) this.earlyPress(field);
     },
 
     // A cut or copy, by a key or the browser's menu: the program's WM_CUT
@@ -110,8 +128,8 @@ mergeInto(LibraryManager.library, {
       page.listen(element, 'focus', () => {
         if (element.rgbhsvWindow) page.focused = element.rgbhsvWindow;
         if (page.focusing) return;  // the dialog manager's own SetFocus
-        const [start, end] = page.windows ? [-1, -1] : this.selection(element);
-        page.post({kind: 'Pressed', window: element, start: start, end: end});
+        if (!page.windows) return this.earlyPress(element);
+        page.post({kind: 'Pressed', window: element, start: -1, end: -1});
       });
       if (field) {
         this.watchField(element);
@@ -197,10 +215,7 @@ mergeInto(LibraryManager.library, {
         for (const control of frame.querySelectorAll('.client button, .client input')) {
           this.watchControl(control, control.localName === 'input');
           // Where the user put the focus before this script ran, as a press.
-          if (control === document.activeElement) {
-            const [start, end] = this.selection(control);
-            RgbhsvPage.post({kind: 'Pressed', window: control, start: start, end: end});
-          }
+          if (control === document.activeElement) this.earlyPress(control);
         }
       }
     },

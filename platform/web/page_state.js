@@ -92,6 +92,7 @@ mergeInto(LibraryManager.library, {
   rgbhsv_start_page__deps: ['$RgbhsvPage', '$RgbhsvInput'],  // which listens from the start
   rgbhsv_start_page: function(eventKinds, eventFields, controlFields, controlKinds) {
     const page = RgbhsvPage;
+    RgbhsvInput.earlySelection();  // what the user selected last, before the program's first look
     page.windows = new Map();
     page.Event = page.numbered(eventKinds, 1);
     page.eventFields = page.offsets(eventFields);

@@ -23,13 +23,16 @@ import json
 import os
 import statistics
 import sys
+import time
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from headless_chromium import chromium, serve  # noqa: E402
+from devtools_socket import DevToolsSocket  # noqa: E402
 
 WATCH = """
   // Ready once the frame in which READY first holds is drawn: a frame's
@@ -93,6 +96,17 @@ PHASES = """
 PHASE_NAMES = ("html", "script", "module", "instantiated", "ready")
 
 
+def until(condition, what, pause=0.0, seconds=30):
+    """The condition's first true value, asked every `pause` seconds; fails
+    after `seconds` with what did not come."""
+    deadline = time.monotonic() + seconds
+    while not (value := condition()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(what)
+        time.sleep(pause)
+    return value
+
+
 def spread(values, digits=1):
     return f"{statistics.median(values):.{digits}f} {min(values):.{digits}f} {max(values):.{digits}f}"
 
@@ -102,6 +116,7 @@ def main():
     sites = [sys.argv[i:i + 4] for i in range(3, len(sys.argv), 4)]
     servers = [serve(folder) for folder, _, _, _ in sites]
     browser = chromium()
+    devtools = DevToolsSocket(browser.capabilities["goog:chromeOptions"]["debuggerAddress"])
     try:
         browser.execute_cdp_cmd("Network.enable", {})
         ports = [s.server_address[1] for s in servers]
@@ -117,22 +132,26 @@ def main():
             return browser.execute_script(PHASES)
 
         # A 6 typed into the field as soon as the page has it, the page's
-        # load not waited for: the time its result is drawn.
+        # load not waited for: the time its result is drawn. Over a DevTools
+        # socket of its own, which (unlike ChromeDriver, which holds even
+        # its DevTools commands until the page has loaded) does not wait.
         def interact(site):
             field = sites[site][2]
-            browser.execute_cdp_cmd("Page.navigate", {"url": urls[site]})
-            # Over the DevTools protocol, which (unlike WebDriver's scripts)
-            # does not wait for the page's load.
-            focus = (f"(() => {{ const f = location.href === {json.dumps(urls[site])} && "
-                     f"document.querySelector({json.dumps(field)}); if (f) {{ f.focus(); f.select(); }} return !!f; }})()")
-            WebDriverWait(browser, 30, poll_frequency=0.001).until(lambda b: b.execute_cdp_cmd(
-                "Runtime.evaluate", {"expression": focus, "returnByValue": True})["result"].get("value"))
+            before = devtools.command("Runtime.evaluate", {"expression": "performance.timeOrigin",
+                                                          "returnByValue": True})["result"]["value"]
+            devtools.command("Page.navigate", {"url": urls[site]})
+            focus = (f"(() => {{ const f = performance.timeOrigin !== {before} && "
+                     f"location.href === {json.dumps(urls[site])} && document.querySelector({json.dumps(field)}); "
+                     "if (f) { f.focus(); f.select(); } return !!f; })()")
+            until(lambda: devtools.command("Runtime.evaluate", {"expression": focus, "returnByValue": True})
+                  ["result"].get("value"), f"no {field} in {urls[site]}")
             for kind in ("keyDown", "keyUp"):
-                browser.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": "6", "code": "Digit6",
-                                                                   "windowsVirtualKeyCode": 0x36,
-                                                                   **({"text": "6"} if kind == "keyDown" else {})})
-            WebDriverWait(browser, 30).until(lambda b: b.execute_script("return window.typedAt") is not None)
-            return browser.execute_script("return window.typedAt")
+                devtools.command("Input.dispatchKeyEvent", {"type": kind, "key": "6", "code": "Digit6",
+                                                            "windowsVirtualKeyCode": 0x36,
+                                                            **({"text": "6"} if kind == "keyDown" else {})})
+            return until(lambda: devtools.command("Runtime.evaluate", {"expression": "window.typedAt",
+                                                                       "returnByValue": True})["result"].get("value"),
+                         f"the 6 typed into {urls[site]} not shown converted", pause=0.01)
 
         def rounds():
             phases = [[] for _ in sites]
@@ -178,6 +197,7 @@ def main():
                 medians = [statistics.median([p[n] or 0 for p in phases]) for n in PHASE_NAMES]
                 print(f"{name} {visit} " + " ".join(f"{n} {m:.1f}" for n, m in zip(PHASE_NAMES, medians)))
     finally:
+        devtools.close()
         browser.quit()
         for server in servers:
             server.shutdown()

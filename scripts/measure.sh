@@ -194,8 +194,7 @@ wine_figure() { figure_in "$inside" "$@"; }
 outside=$(xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   rounds=$1 keys=$2 native=$3 floor=$4 minimal=$5 program=$6 firsts=$7 scratch=$8 earlier=$9 baseline=${10}
   source scripts/x-session.sh
-  start_openbox
-  wait_for 60 wm_running || { echo "openbox did not start" >&2; exit 1; }
+  start_openbox || { echo "openbox did not start" >&2; exit 1; }
   x11=build/native/bench/x11_latency
   timed() { $x11 "$1" 1 "$2" 124 34 $3 -- "${@:4}"; }
   # Not counted: the first GTK program on a display pays for GDK'"'"'s check

@@ -23,8 +23,7 @@ fi
 
 fail() { echo "native screenshot: $*" >&2; exit 1; }
 source scripts/x-session.sh
-start_openbox
-wait_for 60 wm_running || fail "openbox did not start"
+start_openbox || fail "openbox did not start"
 build/native/rgbhsv &
 program=$!
 trap 'kill $program $wm_pid 2>/dev/null || true' EXIT

@@ -13,14 +13,37 @@ wait_for() {
   done
 }
 
-# Starts openbox, for a close box and the window's frame, and sets wm_pid;
-# wm_running tells when it manages the display.
+# Starts openbox, for a close box and the window's frame, sets wm_pid, and
+# waits until it manages the display. Openbox is the desktop around what is
+# tested, not what is tested: one that ends as it starts is started once
+# more. Fails, saying what openbox said, when it ends twice or does not
+# manage the display within 60 s, and leaves no openbox running then.
 start_openbox() {
-  openbox --sm-disable >/dev/null 2>&1 &
-  # shellcheck disable=SC2034  # the sourcing script stops it
-  wm_pid=$!
+  local log tries=0
+  log=$(mktemp)
+  while :; do
+    openbox --sm-disable >"$log" 2>&1 &
+    # shellcheck disable=SC2034  # the sourcing script stops it
+    wm_pid=$!
+    wait_for 60 wm_running_or_ended || true
+    if wm_running; then
+      rm -f "$log"
+      return 0
+    fi
+    if kill -0 "$wm_pid" 2>/dev/null; then
+      echo "openbox has not managed the display in 60 s; it said: $(cat "$log")" >&2
+      kill "$wm_pid" 2>/dev/null
+      break
+    fi
+    echo "openbox ended as it started; it said: $(cat "$log")" >&2
+    tries=$((tries + 1))
+    [ "$tries" -lt 2 ] || break
+  done
+  rm -f "$log"
+  return 1
 }
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wm_running_or_ended() { wm_running || ! kill -0 "$wm_pid" 2>/dev/null; }
 
 # Sets window to the program's dialog once it is shown, and client_x and
 # client_y to the top left corner of its client area on the screen.

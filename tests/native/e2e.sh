@@ -73,9 +73,8 @@ case "$scenario" in
     ;;
 esac
 
-start_openbox
+start_openbox || fail "openbox did not start"
 pids+=("$wm_pid")
-wait_for 60 wm_running || fail "openbox did not start"
 
 "${emulator[@]}" "$bell_watch" >"$work/bells" &
 pids+=($!)

@@ -10,9 +10,8 @@ if [ -z "${RGBHSV_SESSION_BUS:-}" ]; then
   exec env RGBHSV_SESSION_BUS=1 dbus-run-session -- "$0" "$@"
 fi
 source "$(dirname "$0")/../../scripts/x-session.sh"
-start_openbox
+start_openbox || { echo "openbox did not start" >&2; exit 1; }
 trap 'kill "$wm_pid" 2>/dev/null || true' EXIT
-wait_for 60 wm_running || { echo "openbox did not start" >&2; exit 1; }
 status=0
 "$@" || status=$?
 exit "$status"
